@@ -1,0 +1,62 @@
+// The simulated operating system: version, user, clock, locale, environment, screen.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "platform/system.h"
+
+namespace sv::sim {
+
+class SimSystem : public ISystem {
+public:
+    SimSystem();
+
+    OsFamily osFamily() override { return family_; }
+    std::optional<bool> tokenHasAdministrators() override { return admin_; }
+    int screenWidth() override { return screenW_; }
+    int screenHeight() override { return screenH_; }
+    FileTime nowUtc() override { return now_; }
+    FileTime utcToLocal(FileTime utc) override;
+    FileTime localToUtc(FileTime local) override;
+    uint32_t tickCount() override { return ticks_; }
+    LocaleFormats localeFormats() override { return locale_; }
+    std::string executablePath() override { return exe_; }
+    std::optional<std::string> environmentVariable(const std::string& name) override;
+
+    // --- test set-up ---
+    void setOsFamily(OsFamily f) { family_ = f; }
+    // nullopt: the token's groups cannot be read.
+    void setAdministrator(std::optional<bool> admin) { admin_ = admin; }
+    void setScreen(int width, int height) { screenW_ = width; screenH_ = height; }
+    void setNow(FileTime utc) { now_ = utc; }
+    void setNow(const SystemTime& utc) { now_ = systemTimeToFileTime(utc); }
+    // Moves the clock and the tick count on together.
+    void advanceMs(uint64_t ms);
+    void advanceSeconds(uint64_t s) { advanceMs(s * 1000); }
+    // Local time = UTC + offset (minutes); 0 by default. (Windows' "bias" is its negative.)
+    void setUtcOffsetMinutes(int minutes) { offsetMinutes_ = minutes; }
+    void setTickCount(uint32_t ticks) { ticks_ = ticks; }
+    void setLocale(const LocaleFormats& f) { locale_ = f; }
+    void setExecutablePath(std::string path) { exe_ = std::move(path); }
+    // Names compare without case; an empty optional removes the variable.
+    void setEnv(const std::string& name, std::optional<std::string> value);
+
+    // %NAME% expansion as ExpandEnvironmentStrings does it: unknown names stay as written.
+    std::string expand(const std::string& text);
+
+private:
+    OsFamily family_ = OsFamily::WinNT;
+    std::optional<bool> admin_ = true;
+    int screenW_ = 1024, screenH_ = 768;
+    FileTime now_;
+    int offsetMinutes_ = 0;
+    uint32_t ticks_ = 1'000'000;
+    LocaleFormats locale_;
+    std::string exe_ = "C:\\Program Files\\Sorvane\\Sorvane.exe";
+    std::map<std::string, std::pair<std::string, std::string>> env_;  // folded name -> (name, value)
+};
+
+}  // namespace sv::sim

@@ -1,0 +1,52 @@
+// The Win32 driver: user actions become real window messages to the real
+// windows, and the control objects learn of them the way the program does.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "platform/ui/application.h"
+#include "support/ui_driver.h"
+
+namespace sv::test {
+
+class Win32Driver : public UiDriver {
+public:
+    Win32Driver();
+    ~Win32Driver() override;
+    std::string name() const override { return "win32"; }
+    void processMessages() override;
+
+    void click(ui::Control& c) override;
+    void doubleClick(ui::Control& c) override;
+    void mouseMove(ui::Control& c, int x, int y) override;
+    void mouseDown(ui::Control& c, int x, int y, ui::MouseButton b) override;
+    void mouseUp(ui::Control& c, int x, int y, ui::MouseButton b) override;
+    void pressKey(ui::Control& c, int virtualKey) override;
+
+    // Each family of controls defines its own actions in its own file
+    // (win32_driver_<family>.cpp).
+    void typeText(ui::Control& c, const std::string& text) override;
+    void selectItem(ui::Control& c, int index) override;
+    void spin(ui::Control& c, bool up) override;
+    void setDate(ui::Control& picker, const SystemTime& value) override;
+    void checkRow(ui::ListView& lv, int row, bool checked) override;
+    void selectRow(ui::ListView& lv, int row, bool extend) override;
+    void doubleClickRow(ui::ListView& lv, int row) override;
+    void clickColumn(ui::ListView& lv, int column) override;
+    void editCaption(ui::ListView& lv, int row, const std::string& text) override;
+    void selectTab(ui::PageControl& pc, int index) override;
+    void clickToolButton(ui::ToolBar& tb, int index) override;
+    void chooseMenuItem(ui::MenuItem& item) override;
+    void choosePopupItem(ui::PopupMenu& menu, ui::Control& over, ui::MenuItem& item) override;
+
+    // The real window of a control whose form has been shown.
+    static HWND handle(ui::Control& c);
+
+private:
+    std::unique_ptr<ui::UiBackend> backend_;
+    ui::UiBackend* previous_;
+};
+
+}  // namespace sv::test
