@@ -58,4 +58,8 @@ void HeadlessDriver::mouseDown(ui::Control& c, int x, int y, ui::MouseButton b) 
 void HeadlessDriver::mouseUp(ui::Control& c, int x, int y, ui::MouseButton b) { c.userMouseUp(b, {}, x, y); }
 void HeadlessDriver::pressKey(ui::Control& c, int virtualKey) { c.userKeyDown(virtualKey); }
 
+void HeadlessDriver::expectModal(std::function<void(ui::Form&)> script) {
+    ui::headlessUi().expectModal<ui::Form>(std::move(script));
+}
+
 }  // namespace sv::test

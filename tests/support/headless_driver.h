@@ -17,6 +17,7 @@ public:
     void mouseDown(ui::Control& c, int x, int y, ui::MouseButton b) override;
     void mouseUp(ui::Control& c, int x, int y, ui::MouseButton b) override;
     void pressKey(ui::Control& c, int virtualKey) override;
+    void expectModal(std::function<void(ui::Form&)> script) override;
 
     // Each family of controls defines its own actions in its own file
     // (headless_driver_<family>.cpp).

@@ -44,6 +44,17 @@ public:
     virtual void mouseUp(ui::Control& c, int x, int y, ui::MouseButton b = ui::MouseButton::Left) = 0;
     // A key pressed while the control has the focus.
     virtual void pressKey(ui::Control& c, int virtualKey) = 0;
+    // The next form shown modally meets `script` as its user (inside its modal
+    // loop); the form is closed afterwards if the script left it open.
+    virtual void expectModal(std::function<void(ui::Form&)> script) = 0;
+    template <class T>
+    void expectModalOf(std::function<void(T&)> script) {
+        expectModal([script](ui::Form& f) {
+            T* form = dynamic_cast<T*>(&f);
+            ASSERT_NE(form, nullptr) << "another modal form came: " << f.name();
+            script(*form);
+        });
+    }
 
     // --- text and choice controls ---
     // Replaces the control's text as a user typing it would (edits, spin edits,
@@ -99,6 +110,15 @@ protected:
 private:
     std::unique_ptr<UiDriver> driver_;
 };
+
+// What a list view's window shows, so that a case can check the screen and not
+// only the control (headless: the control's own state). A row reads
+// "*[x] caption | sub-item | ...": "*" when selected, "[x]" or "[ ]" for its
+// check box when the list shows check boxes. Defined with the list-view actions.
+std::string shownListRow(UiDriver& ui, ui::ListView& lv, int row);
+int shownListRowCount(UiDriver& ui, ui::ListView& lv);
+// "caption:width:L|R|C" for each column, joined by " | ".
+std::string shownListColumns(UiDriver& ui, ui::ListView& lv);
 
 #define SV_UI_SUITE(Suite) \
     INSTANTIATE_TEST_SUITE_P(Backends, Suite, SV_UI_BACKENDS, [](const auto& info) { return info.param.name; })

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "platform/machine.h"
+#include "platform/ui/bitmap.h"
 
 namespace sv::ui {
 
@@ -60,13 +61,23 @@ void Application::handleException(std::exception_ptr error) {
 }
 
 void Application::showHelpTopic(const std::string& topic) {
-    // The help document is an HTML file beside the help file setting's name;
-    // each topic is an anchor in it. The shell opens it with the user's browser.
+    // The help document is an HTML file beside the help file setting's name (each
+    // topic an anchor in it), opened by the shell in the user's browser. When no
+    // copy lies beside the program (it was copied on its own), the one built into
+    // the program is written to the temporary folder and opened from there.
+    IFileSystem& fs = machine().files();
     std::string document = helpFile_;
     const auto dot = document.find_last_of('.');
     const auto slash = document.find_last_of('\\');
     if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) document.erase(dot);
     document += ".html";
+    if (!fs.fileExists(document)) {
+        const std::string_view builtIn = embeddedFile("Sorvane.html");
+        std::string temp = fs.tempPath();
+        if (temp.empty() || builtIn.empty()) return;
+        document = temp + "Sorvane Help.html";
+        if (!writeWholeFile(fs, document, std::string(builtIn))) return;
+    }
     std::string url = "file:///";
     for (char c : document) {
         if (c == '\\') url += '/';

@@ -91,19 +91,18 @@ struct ArtFile {
 };
 extern const ArtFile kArtFiles[];  // generated from res/art at build time
 
+std::string_view embeddedFile(const std::string& fileName) {
+    for (const ArtFile* f = kArtFiles; f->name; ++f)
+        if (fileName == f->name) return std::string_view(f->begin, static_cast<size_t>(f->end - f->begin));
+    return {};
+}
+
 const Bitmap& artwork(const std::string& name) {
     // Decoded once, on first use; pictures never change while the program runs.
     static std::map<std::string, Bitmap> decoded;
     auto it = decoded.find(name);
     if (it != decoded.end()) return it->second;
-    Bitmap picture;
-    for (const ArtFile* f = kArtFiles; f->name; ++f) {
-        if (name == f->name) {
-            picture = decodeBmp(std::string_view(f->begin, static_cast<size_t>(f->end - f->begin)));
-            break;
-        }
-    }
-    return decoded.emplace(name, std::move(picture)).first->second;
+    return decoded.emplace(name, decodeBmp(embeddedFile(name + ".bmp"))).first->second;
 }
 
 }  // namespace sv::ui

@@ -31,5 +31,8 @@ std::vector<Rect> shapeFromPicture(const Bitmap& picture, uint32_t maskColor);
 // A picture built into the program, by file name without extension ("navback").
 // Empty when there is none of that name.
 const Bitmap& artwork(const std::string& name);
+// Any file built into the program (a picture or the help document), by file
+// name with extension; empty when there is none.
+std::string_view embeddedFile(const std::string& fileName);
 
 }  // namespace sv::ui

@@ -94,7 +94,14 @@ void Control::userMouseMove(ShiftState s, int x, int y) {
     if (enabled_ && onMouseMove) application().dispatch([&] { onMouseMove(s, x, y); });
 }
 
+namespace {
+ShortCutHandler g_shortCuts = nullptr;
+}
+
+void installShortCutHandler(ShortCutHandler handler) { g_shortCuts = handler; }
+
 bool Control::userKeyDown(int key, ShiftState s) {
+    if (g_shortCuts && g_shortCuts(*this, key, s)) return false;
     Form* f = form();
     if (f && f != this && f->keyPreview() && f->onKeyDown) {
         application().dispatch([&] { f->onKeyDown(key, s); });

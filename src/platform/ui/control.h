@@ -97,8 +97,8 @@ public:
     virtual void userMouseDown(MouseButton b, ShiftState s, int x, int y);
     virtual void userMouseUp(MouseButton b, ShiftState s, int x, int y);
     virtual void userMouseMove(ShiftState s, int x, int y);
-    // Returns false when a handler swallowed the key. A form with keyPreview sees
-    // the key before the control does.
+    // Returns false when a handler swallowed the key. A menu short cut comes
+    // first; then a form with keyPreview sees the key before the control does.
     bool userKeyDown(int key, ShiftState s = {});
 
     // Keyboard focus: the form remembers which of its controls has it.
@@ -135,6 +135,11 @@ private:
     Cursor cursor_ = Cursor::Default;
     bool tabStop_ = false;
 };
+
+// Menu short cuts: the menus install one handler that gets each key pressed on
+// a control before anything else; it returns true when a menu item took it.
+using ShortCutHandler = bool (*)(Control& target, int key, ShiftState s);
+void installShortCutHandler(ShortCutHandler handler);
 
 enum class Alignment { Left, Right, Center };
 

@@ -50,9 +50,22 @@ void Form::show() {
     setVisible(true);
 }
 
+namespace {
+std::vector<Form*>& modalStack() {
+    static std::vector<Form*> stack;
+    return stack;
+}
+}  // namespace
+
+Form* Form::topModal() { return modalStack().empty() ? nullptr : modalStack().back(); }
+
 ModalResult Form::showModal() {
     modal_ = true;
     modalResult_ = ModalResult::None;
+    modalStack().push_back(this);
+    struct Pop {
+        ~Pop() { modalStack().pop_back(); }
+    } pop;
     show();
     if (visible()) uiBackend().runModal(*this);
     modal_ = false;

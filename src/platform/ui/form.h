@@ -55,6 +55,8 @@ public:
     // Shows the form and waits until it is closed; returns how it was closed.
     ModalResult showModal();
     bool modal() const { return modal_; }
+    // The innermost form showing modally now, or null.
+    static Form* topModal();
     ModalResult modalResult() const { return modalResult_; }
     // Setting a result other than None closes a modal form (after close-query).
     void setModalResult(ModalResult r);

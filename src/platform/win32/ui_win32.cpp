@@ -315,6 +315,7 @@ void registerClasses() {
     installStandardPeers();
     installListViewPeers();
     installBarPeers();
+    installMiscPeers();
     done = true;
 }
 
@@ -343,6 +344,7 @@ bool preTranslate(MSG& msg) {
     if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
         for (HWND h = msg.hwnd; h; h = GetParent(h)) {
             if (Win32Peer* peer = Win32Peer::fromHandle(h)) {
+                if (peer->keepsKey(msg)) break;
                 if (!peer->control().userKeyDown(static_cast<int>(msg.wParam), currentShiftState())) return true;
                 break;
             }
@@ -537,7 +539,9 @@ void Win32Peer::applyFont() {
 void Win32Peer::applyBounds() {
     if (!control_.parent()) {
         RECT r{0, 0, control_.width(), control_.height()};
-        AdjustWindowRectEx(&r, GetWindowLongW(hwnd_, GWL_STYLE), FALSE, GetWindowLongW(hwnd_, GWL_EXSTYLE));
+        // A menu bar takes its height from the window, not from the client area.
+        AdjustWindowRectEx(&r, GetWindowLongW(hwnd_, GWL_STYLE), GetMenu(hwnd_) != nullptr,
+                           GetWindowLongW(hwnd_, GWL_EXSTYLE));
         SetWindowPos(hwnd_, nullptr, control_.left(), control_.top(), r.right - r.left, r.bottom - r.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     } else {

@@ -84,11 +84,13 @@ public:
             if (!pressed_) return false;
             pressed_ = false;
             ReleaseCapture();
-            POINT p;
-            GetCursorPos(&p);
-            const bool over = WindowFromPoint(p) == hwnd();
+            // The control keeps the mouse from the press on, so the position is
+            // relative to it even when the button comes up elsewhere (or when the
+            // press hid it to uncover a pressed picture underneath).
+            const int x = GET_X_LPARAM(lp), y = GET_Y_LPARAM(lp);
+            const bool over = x >= 0 && y >= 0 && x < control().width() && y < control().height();
             const HWND self = hwnd();
-            control().userMouseUp(ui::MouseButton::Left, currentShiftState(), GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+            control().userMouseUp(ui::MouseButton::Left, currentShiftState(), x, y);
             // A click counts only when the button comes up over the control, and
             // only while the control is still there.
             if (over && fromHandle(self) == this) control().click();

@@ -40,6 +40,9 @@ public:
     virtual HWND childParent() { return nullptr; }
     // Called once the control's children have their windows.
     virtual void afterChildren() {}
+    // Keys the control's window takes as they come, past the control's and the
+    // form's key handling (a list view's open caption editor wants Enter and Escape).
+    virtual bool keepsKey(const MSG& msg) { return false; }
 
     HWND hwnd() const { return hwnd_; }
     ui::Control& control() const { return control_; }
@@ -89,5 +92,6 @@ void installBasicPeers();     // label, picture, panel
 void installStandardPeers();  // buttons, check boxes, edits, combos, lists, pickers ...
 void installListViewPeers();  // list views and image lists
 void installBarPeers();       // page controls, tool bars, menus, status bars
+void installMiscPeers();      // progress bars, text viewers, date/time pickers, search animation, folder edits
 
 }  // namespace sv::win32

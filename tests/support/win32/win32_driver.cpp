@@ -1,6 +1,7 @@
 #include "support/win32/win32_driver.h"
 
 #include "platform/ui/control.h"
+#include "platform/ui/form.h"
 #include "platform/win32/ui_win32.h"
 #include "platform/win32/ui_win32_peer.h"
 
@@ -12,6 +13,7 @@ Win32Driver::Win32Driver() : backend_(win32::makeWin32UiBackend()), previous_(ui
 
 Win32Driver::~Win32Driver() {
     processMessages();
+    if (pendingModals_ > 0) ADD_FAILURE() << "expected modal form never came";
     ui::installUiBackend(previous_);
 }
 
@@ -88,6 +90,28 @@ void Win32Driver::pressKey(ui::Control& c, int virtualKey) {
     PostMessageW(h, WM_KEYDOWN, static_cast<WPARAM>(virtualKey), 1);
     PostMessageW(h, WM_KEYUP, static_cast<WPARAM>(virtualKey), 0xC0000001);
     processMessages();
+}
+
+void Win32Driver::expectModal(std::function<void(ui::Form&)> script) {
+    ++pendingModals_;
+    postModalScript(std::move(script), 200);
+}
+
+// Posted work runs inside the modal form's own message loop once it is up; if
+// it runs before the form comes (some earlier message processing), it waits
+// for the next round.
+void Win32Driver::postModalScript(std::function<void(ui::Form&)> script, int roundsLeft) {
+    ui::uiBackend().post([this, script, roundsLeft] {
+        ui::Form* form = ui::Form::topModal();
+        if (!form) {
+            if (roundsLeft > 0) postModalScript(script, roundsLeft - 1);
+            return;
+        }
+        --pendingModals_;
+        script(*form);
+        processMessages();
+        if (form == ui::Form::topModal() && form->showing()) form->close();
+    });
 }
 
 }  // namespace sv::test

@@ -24,6 +24,7 @@ public:
     void mouseDown(ui::Control& c, int x, int y, ui::MouseButton b) override;
     void mouseUp(ui::Control& c, int x, int y, ui::MouseButton b) override;
     void pressKey(ui::Control& c, int virtualKey) override;
+    void expectModal(std::function<void(ui::Form&)> script) override;
 
     // Each family of controls defines its own actions in its own file
     // (win32_driver_<family>.cpp).
@@ -45,6 +46,8 @@ public:
     static HWND handle(ui::Control& c);
 
 private:
+    void postModalScript(std::function<void(ui::Form&)> script, int roundsLeft);
+    int pendingModals_ = 0;
     std::unique_ptr<ui::UiBackend> backend_;
     ui::UiBackend* previous_;
 };
