@@ -5,7 +5,8 @@ namespace {
 Tcommontools* g_holder = nullptr;
 }
 
-Tcommontools::Tcommontools() {
+Tcommontools::Tcommontools()
+    : imgMainScreen(ui::artwork("navback")), imgHelpback(ui::artwork("helpback")), imgHelp16(ui::artwork("help16")) {
     ShellFileOp1.FilesOnly = true;
     ShellFileOp1.NoConfirmation = true;
     ShellFileOp1.AutoMakeDir = false;

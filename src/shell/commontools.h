@@ -3,12 +3,18 @@
 #pragma once
 
 #include "common/shfileop.h"
+#include "platform/ui/bitmap.h"
 
 namespace sv {
 
 class Tcommontools {
 public:
     Tcommontools();
+    // Pictures several windows share (drawn once, at build time).
+    const ui::Bitmap& imgMainScreen;  // the navigator's background and outline
+    const ui::Bitmap& imgHelpback;    // the help panel's background and outline
+    const ui::Bitmap& imgHelp16;      // glyph of every "&Help" button
+
     // The one shell file operation through which the junk, shortcut and duplicate
     // tools delete, recycle and move files.
     TShellFileOp ShellFileOp1;

@@ -9,6 +9,7 @@
 #include "platform/ui/application.h"
 #include "sched/progress_form.h"
 #include "shell/commontools.h"
+#include "shell/nav_form.h"
 
 namespace sv {
 
@@ -114,11 +115,12 @@ void RunProgram(const std::vector<std::string>& args) {
 
     ProgramModes& modes = programModes();
     switch (ModeFromArgs(args)) {
-    case ProgramMode::Navigator:
-        if (!modes.navigator) return;
-        modes.navigator();
+    case ProgramMode::Navigator: {
+        // The navigator shows itself; the loop runs until its Exit button.
+        TfrmNav navigator;
         app.run();
         return;
+    }
     case ProgramMode::CompleteCache:
         RunCompleteCache();
         return;

@@ -16,7 +16,6 @@ ProgramMode ModeFromArgs(const std::vector<std::string>& args);
 // The windows and jobs a mode hands over to. Each is filled in by the part of the
 // program that provides it; a mode whose part is not in this build ends silently.
 struct ProgramModes {
-    std::function<void()> navigator;      // shows the navigator; the loop then runs
     std::function<void()> cleanJunk;      // one unattended job each, synchronous
     std::function<void()> cleanHistory;
     std::function<void()> registryClean;
