@@ -140,6 +140,7 @@ hint exit "⏏" '#c0504d' 'Exit' 'Closes Sorvane.'
 
 # --- help window: background (black outside the outline) and its buttons ---------------
 convert -size 200x232 xc:black +antialias -fill "$BODY" -draw "roundrectangle 0,0 199,231 22,22" \
+  -fill none -stroke '#5f7fb0' -strokewidth 2 -draw "roundrectangle 1,1 198,230 21,21" -stroke none \
   -antialias -font "$BOLD" -pointsize 16 -fill white -annotate +18+32 'Sorvane Help' \
   -font "$SANS" -pointsize 10 -fill '#bcd3f2' -annotate +18+50 'Manual, support and version' \
   "$tmp/helpback.png"
@@ -164,4 +165,16 @@ convert -size 16x16 xc:'#c0c0c0' -fill '#2f6fbf' -draw "circle 7,7 7,0" -font "$
 save "$tmp/h16.png" help16
 convert -size 48x48 xc:'#ffffe1' -fill '#f2c200' -draw "circle 23,20 23,6" -fill '#7a6200' -draw "rectangle 19,33 27,40" -font "$BOLD" -pointsize 20 -fill white -gravity center -annotate +0-4 '!' "$tmp/hintpic.png"
 save "$tmp/hintpic.png" hintpicture
+# --- the program's icon (16, 32 and 48 pixels) --------------------------------------------
+for size in 48 32 16; do
+  r=$((size / 6)); pt=$((size * 7 / 10))
+  convert -size "${size}x${size}" xc:none \
+    \( -size "${size}x${size}" gradient:'#3d6aa8-#1d2b4a' \) \
+    \( -size "${size}x${size}" xc:none -fill white -draw "roundrectangle 0,0 $((size-1)),$((size-1)) $r,$r" \) \
+    -delete 0 -compose CopyOpacity -composite \
+    -compose over -font "$BOLD" -pointsize "$pt" -fill white -gravity center -annotate +0+0 'S' \
+    -fill '#5fd08a' -draw "circle $((size*3/4)),$((size*3/4)) $((size*3/4)),$((size*3/4 + size/8))" \
+    "$tmp/icon$size.png"
+done
+convert "$tmp/icon16.png" "$tmp/icon32.png" "$tmp/icon48.png" "$root/res/sorvane.ico"
 echo "artwork written to $out"

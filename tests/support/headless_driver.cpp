@@ -54,8 +54,18 @@ void HeadlessDriver::mouseMove(ui::Control& c, int x, int y) {
     c.userMouseMove({}, x, y);
 }
 
-void HeadlessDriver::mouseDown(ui::Control& c, int x, int y, ui::MouseButton b) { c.userMouseDown(b, {}, x, y); }
-void HeadlessDriver::mouseUp(ui::Control& c, int x, int y, ui::MouseButton b) { c.userMouseUp(b, {}, x, y); }
+void HeadlessDriver::mouseDown(ui::Control& c, int x, int y, ui::MouseButton b) {
+    if (b == ui::MouseButton::Left) pressed_ = &c;
+    c.userMouseDown(b, {}, x, y);
+}
+
+void HeadlessDriver::mouseUp(ui::Control& c, int x, int y, ui::MouseButton b) {
+    const bool wasPressed = b == ui::MouseButton::Left && pressed_ == &c;
+    if (b == ui::MouseButton::Left) pressed_ = nullptr;
+    c.userMouseUp(b, {}, x, y);
+    // As on screen: a press and a release over the same control make a click.
+    if (wasPressed && x >= 0 && y >= 0 && x < c.width() && y < c.height()) c.click();
+}
 void HeadlessDriver::pressKey(ui::Control& c, int virtualKey) { c.userKeyDown(virtualKey); }
 
 void HeadlessDriver::expectModal(std::function<void(ui::Form&)> script) {

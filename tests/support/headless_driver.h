@@ -34,6 +34,9 @@ public:
     void clickToolButton(ui::ToolBar& tb, int index) override;
     void chooseMenuItem(ui::MenuItem& item) override;
     void choosePopupItem(ui::PopupMenu& menu, ui::Control& over, ui::MenuItem& item) override;
+
+private:
+    ui::Control* pressed_ = nullptr;  // where the left button went down
 };
 
 }  // namespace sv::test
