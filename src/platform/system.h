@@ -41,6 +41,10 @@ public:
     // Full path of the running executable.
     virtual std::string executablePath() = 0;
     virtual std::optional<std::string> environmentVariable(const std::string& name) = 0;
+    // Text for files that users and other programs read as plain text (the tool
+    // logs): UTF-8 converted to the system's ANSI code page; what the code page
+    // cannot hold becomes '?'.
+    virtual std::string toAnsiCodePage(const std::string& utf8) = 0;
 };
 
 // The executable's folder with its trailing backslash.

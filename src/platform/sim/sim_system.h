@@ -25,6 +25,8 @@ public:
     LocaleFormats localeFormats() override { return locale_; }
     std::string executablePath() override { return exe_; }
     std::optional<std::string> environmentVariable(const std::string& name) override;
+    // The simulated machine's ANSI code page is Windows-1252.
+    std::string toAnsiCodePage(const std::string& utf8) override;
 
     // --- test set-up ---
     void setOsFamily(OsFamily f) { family_ = f; }

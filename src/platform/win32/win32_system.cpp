@@ -128,6 +128,16 @@ public:
         }
     }
 
+    std::string toAnsiCodePage(const std::string& utf8) override {
+        const std::wstring w = widen(utf8);
+        if (w.empty()) return {};
+        const int n = WideCharToMultiByte(CP_ACP, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
+        if (n <= 0) return utf8;
+        std::string out(static_cast<size_t>(n), '\0');
+        WideCharToMultiByte(CP_ACP, 0, w.data(), static_cast<int>(w.size()), out.data(), n, nullptr, nullptr);
+        return out;
+    }
+
     std::optional<std::string> environmentVariable(const std::string& name) override {
         const std::wstring w = widen(name);
         std::wstring buf(256, L'\0');
