@@ -75,6 +75,9 @@ public:
     // Directory search with Windows wildcard rules ("*.*", "?", names without dots).
     // `pattern` is a folder path plus a mask. Null when nothing matches or the folder is missing.
     virtual std::unique_ptr<FindHandle> findFirst(const std::string& pattern, FindData& first) = 0;
+    // The same search without 8.3 aliases (`shortName` stays empty), which spares the
+    // system work per entry: for walks over whole trees.
+    virtual std::unique_ptr<FindHandle> findFirstFast(const std::string& pattern, FindData& first) = 0;
 
     virtual std::optional<uint32_t> attributes(const std::string& path) = 0;
     virtual bool setAttributes(const std::string& path, uint32_t attributes) = 0;

@@ -317,6 +317,28 @@ std::unique_ptr<FindHandle> SimFileSystem::findFirst(const std::string& pattern,
     return std::make_unique<SimFind>(std::move(found));
 }
 
+// The fast search leaves out the 8.3 aliases, as the real one does, so that code
+// written against the sim cannot come to rely on them.
+class SimFindWithoutShortNames : public FindHandle {
+public:
+    explicit SimFindWithoutShortNames(std::unique_ptr<FindHandle> full) : full_(std::move(full)) {}
+    bool next(FindData& out) override {
+        if (!full_->next(out)) return false;
+        out.shortName.clear();
+        return true;
+    }
+
+private:
+    std::unique_ptr<FindHandle> full_;
+};
+
+std::unique_ptr<FindHandle> SimFileSystem::findFirstFast(const std::string& pattern, FindData& first) {
+    auto full = findFirst(pattern, first);
+    if (!full) return nullptr;
+    first.shortName.clear();
+    return std::make_unique<SimFindWithoutShortNames>(std::move(full));
+}
+
 std::optional<uint32_t> SimFileSystem::attributes(const std::string& path) {
     auto n = resolve(path);
     if (!n) return std::nullopt;

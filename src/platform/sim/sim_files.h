@@ -21,6 +21,7 @@ public:
     ~SimFileSystem() override;
 
     std::unique_ptr<FindHandle> findFirst(const std::string& pattern, FindData& first) override;
+    std::unique_ptr<FindHandle> findFirstFast(const std::string& pattern, FindData& first) override;
     std::optional<uint32_t> attributes(const std::string& path) override;
     bool setAttributes(const std::string& path, uint32_t attributes) override;
     bool canOpenExclusive(const std::string& path) override;

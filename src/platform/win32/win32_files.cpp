@@ -20,9 +20,22 @@ FILETIME toFiletime(FileTime t) {
     return ft;
 }
 
+// Converts into `out`'s own buffer: a walk reuses one entry for every name it
+// meets and should not allocate for each.
+void narrowInto(const wchar_t* w, std::string& out) {
+    const int len = lstrlenW(w);
+    if (len == 0) {
+        out.clear();
+        return;
+    }
+    out.resize(static_cast<size_t>(len) * 3);
+    const int n = WideCharToMultiByte(CP_UTF8, 0, w, len, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
+    out.resize(n > 0 ? static_cast<size_t>(n) : 0);
+}
+
 void fill(const WIN32_FIND_DATAW& w, FindData& out) {
-    out.name = narrowZ(w.cFileName);
-    out.shortName = narrowZ(w.cAlternateFileName);
+    narrowInto(w.cFileName, out.name);
+    narrowInto(w.cAlternateFileName, out.shortName);
     out.attributes = w.dwFileAttributes;
     out.size = (static_cast<uint64_t>(w.nFileSizeHigh) << 32) | w.nFileSizeLow;
     out.creationTime = fromFiletime(w.ftCreationTime);
@@ -145,6 +158,15 @@ public:
         // short names). Large fetch still saves most of the per-entry round trips.
         WIN32_FIND_DATAW w;
         HANDLE h = FindFirstFileExW(widen(pattern).c_str(), FindExInfoStandard, &w, FindExSearchNameMatch, nullptr,
+                                    FIND_FIRST_EX_LARGE_FETCH);
+        if (h == INVALID_HANDLE_VALUE) return nullptr;
+        fill(w, first);
+        return std::make_unique<Win32Find>(h);
+    }
+
+    std::unique_ptr<FindHandle> findFirstFast(const std::string& pattern, FindData& first) override {
+        WIN32_FIND_DATAW w;
+        HANDLE h = FindFirstFileExW(widen(pattern).c_str(), FindExInfoBasic, &w, FindExSearchNameMatch, nullptr,
                                     FIND_FIRST_EX_LARGE_FETCH);
         if (h == INVALID_HANDLE_VALUE) return nullptr;
         fill(w, first);
