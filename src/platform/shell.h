@@ -1,9 +1,12 @@
-// The Windows shell: file operations, execution.
+// The Windows shell: file operations, execution, and what it tells about a file.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "platform/ui/bitmap.h"
 
 namespace sv {
 
@@ -35,6 +38,25 @@ struct FileOpResult {
 
 enum class ShowCmd : int { Hide = 0, Normal = 1, Minimized = 2, Maximized = 3 };
 
+// What to ask SHGetFileInfo for, with its flag numbers.
+namespace shgfi {
+constexpr unsigned SmallIcon = 0x101;  // SHGFI_ICON | SHGFI_SMALLICON
+constexpr unsigned DisplayName = 0x200;
+constexpr unsigned TypeName = 0x400;
+}  // namespace shgfi
+
+struct ShellFileInfo {
+    std::string displayName;  // "Local Disk (C:)" for a drive root
+    std::string typeName;     // "Text Document", "exe file", ...
+    ui::Bitmap smallIcon;     // 16 x 16, drawn on the background asked for
+};
+
+// Texts of a file's version resource, from the first language of its translation
+// table; empty when the file has none.
+struct FileVersionTexts {
+    std::string fileVersion, productVersion;
+};
+
 class IShell {
 public:
     virtual ~IShell() = default;
@@ -45,6 +67,13 @@ public:
     // ShellExecute: true when the shell accepted it (its result above 32).
     virtual bool execute(const std::string& verb, const std::string& file, const std::string& parameters,
                          const std::string& folder, ShowCmd show) = 0;
+
+    // SHGetFileInfo for an existing file, folder or drive root: the parts named in
+    // `what` (shgfi flags). The icon is drawn at 16 x 16 on `iconBackground`
+    // (0x00RRGGBB; none = the system's window colour). Nullopt when the shell fails.
+    virtual std::optional<ShellFileInfo> fileInfo(const std::string& path, unsigned what,
+                                                  std::optional<uint32_t> iconBackground = {}) = 0;
+    virtual FileVersionTexts fileVersion(const std::string& path) = 0;
 };
 
 }  // namespace sv

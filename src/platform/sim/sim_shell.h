@@ -1,6 +1,7 @@
 // The simulated shell: file operations with a recycle bin, and an execute log.
 #pragma once
 
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -59,6 +60,19 @@ public:
     const std::vector<OperationRecord>& operations() const { return operations_; }
     void setExecuteAccepts(bool accepts) { accepts_ = accepts; }
 
+    // What the shell tells about an existing path (nullopt for a missing one): a drive
+    // root's display name is its label, a blank and "(C:)" (" (C:)" without a label,
+    // as under Wine); a file's type name is the one set for its extension, else
+    // "TMP File" style ("File" without one), a folder's "File Folder", a root's
+    // "Local Disk" or "CD Drive" etc. Icons are plain squares of one colour per kind.
+    std::optional<ShellFileInfo> fileInfo(const std::string& path, unsigned what,
+                                          std::optional<uint32_t> iconBackground) override;
+    // As set by setFileVersion; empty for any other file.
+    FileVersionTexts fileVersion(const std::string& path) override;
+    // `extension` without the dot ("txt"); letter case does not matter.
+    void setTypeName(const std::string& extension, const std::string& typeName);
+    void setFileVersion(const std::string& path, const std::string& fileVersion, const std::string& productVersion);
+
     // The free-name rule of RenameOnCollision, n >= 2: "a.txt" -> "a (2).txt".
     static std::string collisionName(const std::string& name, bool folder, int n);
 
@@ -69,6 +83,8 @@ private:
     std::vector<ExecuteCall> executed_;
     std::vector<RecycledItem> recycled_;
     std::vector<OperationRecord> operations_;
+    std::map<std::string, std::string> typeNames_;          // folded extension -> name
+    std::map<std::string, FileVersionTexts> versions_;      // folded path -> texts
 };
 
 }  // namespace sv::sim

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "platform/win32/text.h"
+#include "platform/win32/win32_fileinfo.h"
 #include "platform/win32/win32_services.h"
 
 namespace sv::win32 {
@@ -142,6 +143,12 @@ public:
                                     d.empty() ? nullptr : d.c_str(), static_cast<int>(show));
         return reinterpret_cast<INT_PTR>(r) > 32;
     }
+
+    std::optional<ShellFileInfo> fileInfo(const std::string& path, unsigned what,
+                                          std::optional<uint32_t> iconBackground) override {
+        return shellFileInfo(path, what, iconBackground);
+    }
+    FileVersionTexts fileVersion(const std::string& path) override { return fileVersionTexts(path); }
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 // answered by a helper thread that plays the user through window messages. Each
 // dialog costs Wine a second or two, so there are only a few.
 #include <windows.h>
+#include <commctrl.h>
 #include <dlgs.h>
 
 #include <atomic>
@@ -197,14 +198,39 @@ int extraButtons(HWND dlg) {
     return count.n;
 }
 
+// The text of the folder tree's selected item (the browser selects the start
+// folder after it is on screen, so a user's OK must wait for that).
+std::wstring selectedTreeItem(HWND dlg) {
+    HWND tree = FindWindowExW(dlg, nullptr, L"SysTreeView32", nullptr);
+    if (!tree) {
+        // The new-style browser keeps its tree one level down.
+        for (HWND child = GetWindow(dlg, GW_CHILD); child && !tree; child = GetWindow(child, GW_HWNDNEXT))
+            tree = FindWindowExW(child, nullptr, L"SysTreeView32", nullptr);
+    }
+    if (!tree) return {};
+    auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    if (!item) return {};
+    wchar_t text[MAX_PATH] = {};
+    TVITEMW tv{};
+    tv.mask = TVIF_TEXT;
+    tv.hItem = item;
+    tv.pszText = text;
+    tv.cchTextMax = MAX_PATH;
+    SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
+    return text;
+}
+
 TEST(Win32Dialogs, TheFolderBrowserStartsAtTheFolderAndHasANewFolderButtonOnlyWhenAsked) {
     dropStrayQuit();
     ScratchFolder folder;
     auto dialogs = win32::makeDialogs();
     int buttonsWith = -1, buttonsWithout = -1;
     {
+        const std::string path = folder.path();
+        const std::wstring leaf = widen(path.substr(path.find_last_of('\\') + 1));
         DialogUser user("Sorvane folder", [&](HWND dlg) {
             buttonsWithout = extraButtons(dlg);
+            waitFor([&] { return selectedTreeItem(dlg) == leaf; });
             press(dlg, IDOK);
         });
         EXPECT_EQ(dialogs->browseFolder("Sorvane folder", folder.path(), false), folder.path());
