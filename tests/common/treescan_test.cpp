@@ -57,6 +57,56 @@ TEST_P(TreeScanContract, WalksInTheDocumentedOrder) {
     EXPECT_EQ(ts.initialDirectory(), root + "\\");
 }
 
+TEST_P(TreeScanContract, AStopInAFileHandlerFinishesTheFolderAndEntersNoOther) {
+    IFileSystem& fs = m().files();
+    const std::string root = env().scratchFolder();
+    ASSERT_TRUE(writeWholeFile(fs, root + "\\a.tmp", "a"));
+    ASSERT_TRUE(writeWholeFile(fs, root + "\\b.tmp", "bb"));
+    ASSERT_TRUE(fs.createFolder(root + "\\X"));
+    ASSERT_TRUE(writeWholeFile(fs, root + "\\X\\c.tmp", "c"));
+    TTreeScanner ts;
+    ts.setInitialDirectory(root);
+    ts.setFileMask("*.tmp");
+    Events events;
+    record(ts, events, root);
+    auto report = ts.onFileFound;
+    ts.onFileFound = [&](TTreeScanner& s) {
+        report(s);
+        s.continueScan = false;
+    };
+    ts.execute();
+    EXPECT_THAT(events, ElementsAre("dir \\", "file \\a.tmp 1", "file \\b.tmp 2", "done \\b.tmp", "end"));
+}
+
+TEST_P(TreeScanContract, HiddenFilesAndFoldersOnlyWhenAsked) {
+    IFileSystem& fs = m().files();
+    const std::string root = env().scratchFolder();
+    ASSERT_TRUE(writeWholeFile(fs, root + "\\shown.tmp", "s"));
+    ASSERT_TRUE(writeWholeFile(fs, root + "\\hidden.tmp", "h"));
+    ASSERT_TRUE(fs.createFolder(root + "\\Quiet"));
+    ASSERT_TRUE(writeWholeFile(fs, root + "\\Quiet\\inside.tmp", "i"));
+    fs.setAttributes(root + "\\hidden.tmp", attr::Hidden);
+    fs.setAttributes(root + "\\Quiet", attr::Directory | attr::Hidden);
+    if (!(fs.attributes(root + "\\hidden.tmp").value_or(0) & attr::Hidden) ||
+        !(fs.attributes(root + "\\Quiet").value_or(0) & attr::Hidden))
+        GTEST_SKIP() << "this file system keeps no hidden attribute";
+    TTreeScanner ts;
+    ts.setInitialDirectory(root);
+    ts.setFileMask("*.tmp");
+    Events events;
+    record(ts, events, root);
+    ts.execute();
+    EXPECT_THAT(events, ElementsAre("dir \\", "file \\shown.tmp 1", "done \\shown.tmp", "end"));
+
+    events.clear();
+    ts.findHiddenFiles = true;
+    ts.findHiddenFolders = true;
+    ts.execute();
+    EXPECT_THAT(events, ElementsAre("dir \\", "file \\hidden.tmp 1", "file \\shown.tmp 1", "dir \\Quiet\\",
+                                    "file \\Quiet\\inside.tmp 1", "done \\Quiet\\inside.tmp",
+                                    "done \\Quiet\\inside.tmp", "end"));
+}
+
 SV_CONTRACT_SUITE(TreeScanContract);
 
 class TreeScan : public SimTest {
