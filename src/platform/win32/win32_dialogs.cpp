@@ -19,8 +19,13 @@ namespace {
 int CALLBACK browseCallback(HWND hwnd, UINT msg, LPARAM, LPARAM data) {
     if (msg == BFFM_INITIALIZED && data) {
         const auto* start = reinterpret_cast<const std::pair<std::wstring, std::wstring>*>(data);
-        if (!start->second.empty())
+        if (!start->second.empty()) {
             SendMessageW(hwnd, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(start->second.c_str()));
+            // Once more when the browser has filled its tree: on a busy machine
+            // (seen under Wine) the first selection can come too early to stick.
+            // The text lives until the browser returns, since the call is modal.
+            PostMessageW(hwnd, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(start->second.c_str()));
+        }
         if (!start->first.empty()) SetWindowTextW(hwnd, start->first.c_str());
     }
     return 0;
