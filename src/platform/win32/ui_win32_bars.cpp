@@ -139,71 +139,6 @@ public:
     }
 };
 
-// --- image lists for tool bars ------------------------------------------------------------
-
-// The tool bar's pictures as an HIMAGELIST, made again whenever the list changes.
-class ToolImages {
-public:
-    ~ToolImages() { reset(); }
-    HIMAGELIST get(ui::ImageList* list) {
-        if (list != list_ || (list && list->revision() != revision_)) {
-            reset();
-            list_ = list;
-            if (list) make(*list);
-        }
-        return handle_;
-    }
-
-private:
-    void reset() {
-        if (handle_) ImageList_Destroy(handle_);
-        handle_ = nullptr;
-        list_ = nullptr;
-    }
-    void make(ui::ImageList& list) {
-        revision_ = list.revision();
-        const int w = list.imageWidth(), h = list.imageHeight();
-        handle_ = ImageList_Create(w, h, ILC_COLOR32 | ILC_MASK, list.count(), 4);
-        if (!handle_) return;
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = w;
-        info.bmiHeader.biHeight = -h;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        const int stride = ((w + 15) / 16) * 2;  // mask rows are padded to 16 bits
-        for (int index = 0; index < list.count(); ++index) {
-            void* bits = nullptr;
-            HBITMAP color = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-            std::vector<BYTE> maskBits(static_cast<size_t>(stride) * h, 0);
-            const ui::Bitmap& b = list.image(index);
-            if (color && bits) {
-                auto* out = static_cast<uint32_t*>(bits);
-                for (int y = 0; y < h; ++y) {
-                    for (int x = 0; x < w; ++x) {
-                        const size_t i = static_cast<size_t>(y) * w + x;
-                        if (list.transparentAt(index, x, y)) {
-                            out[i] = 0;
-                            maskBits[static_cast<size_t>(y) * stride + x / 8] |= static_cast<BYTE>(0x80 >> (x % 8));
-                        } else {
-                            out[i] = 0xFF000000u | (b.pixels[i] & 0xFFFFFF);
-                        }
-                    }
-                }
-            }
-            HBITMAP mask = CreateBitmap(w, h, 1, 1, maskBits.data());
-            ImageList_Add(handle_, color, mask);
-            if (color) DeleteObject(color);
-            if (mask) DeleteObject(mask);
-        }
-    }
-
-    ui::ImageList* list_ = nullptr;
-    uint64_t revision_ = 0;
-    HIMAGELIST handle_ = nullptr;
-};
-
 // --- tool bars ----------------------------------------------------------------------
 
 class ToolBarPeer;
@@ -312,7 +247,7 @@ public:
 
     void rebuild() {
         while (SendMessageW(hwnd(), TB_BUTTONCOUNT, 0, 0) > 0) SendMessageW(hwnd(), TB_DELETEBUTTON, 0, 0);
-        HIMAGELIST images = images_.get(tb_.images());
+        HIMAGELIST images = imageListHandle(tb_.images());
         SendMessageW(hwnd(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
         std::vector<std::wstring> texts;
         texts.reserve(tb_.buttons().size());
@@ -369,7 +304,6 @@ private:
 
     ui::ToolBar& tb_;
     HWND notify_ = nullptr;
-    ToolImages images_;
     std::wstring tip_;
 };
 

@@ -89,12 +89,16 @@ private:
     int shown_ = 0;
 };
 
+}  // namespace
+
 HIMAGELIST imageListHandle(ui::ImageList* list) {
     if (!list) return nullptr;
     if (!list->peer()) list->attachPeer(std::make_unique<ImageListPeer>(*list));
     auto* peer = dynamic_cast<ImageListPeer*>(list->peer());
     return peer ? peer->handle() : nullptr;
 }
+
+namespace {
 
 // --- list views ----------------------------------------------------------------------
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <memory>
@@ -10,6 +11,10 @@
 
 #include "platform/ui/control.h"
 #include "platform/ui/form.h"
+
+namespace sv::ui {
+class ImageList;
+}
 
 namespace sv::win32 {
 
@@ -86,6 +91,10 @@ const wchar_t* drawnControlClass();
 
 COLORREF toColorRef(ui::Color c, int systemColor);
 ui::ShiftState currentShiftState();
+
+// The HIMAGELIST of an image list, shared by every window that shows its
+// pictures and kept in step with the list; null for no list.
+HIMAGELIST imageListHandle(ui::ImageList* list);
 
 // Each family of controls registers its factories here; the backend calls them once.
 void installBasicPeers();     // label, picture, panel
