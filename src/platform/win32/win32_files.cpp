@@ -151,26 +151,25 @@ private:
 };
 
 class Win32FileSystem : public IFileSystem {
-public:
-    std::unique_ptr<FindHandle> findFirst(const std::string& pattern, FindData& first) override {
-        // FindExInfoStandard rather than FindExInfoBasic: Basic leaves the 8.3 alias
-        // empty, and FindData promises it (the start-menu and junk rules compare
-        // short names). Large fetch still saves most of the per-entry round trips.
+    static std::unique_ptr<FindHandle> search(const std::string& pattern, FINDEX_INFO_LEVELS level, FindData& first) {
         WIN32_FIND_DATAW w;
-        HANDLE h = FindFirstFileExW(widen(pattern).c_str(), FindExInfoStandard, &w, FindExSearchNameMatch, nullptr,
+        HANDLE h = FindFirstFileExW(widen(pattern).c_str(), level, &w, FindExSearchNameMatch, nullptr,
                                     FIND_FIRST_EX_LARGE_FETCH);
         if (h == INVALID_HANDLE_VALUE) return nullptr;
         fill(w, first);
         return std::make_unique<Win32Find>(h);
     }
 
+public:
+    std::unique_ptr<FindHandle> findFirst(const std::string& pattern, FindData& first) override {
+        // FindExInfoStandard rather than FindExInfoBasic: Basic leaves the 8.3 alias
+        // empty, and FindData promises it (the start-menu and junk rules compare
+        // short names). Large fetch still saves most of the per-entry round trips.
+        return search(pattern, FindExInfoStandard, first);
+    }
+
     std::unique_ptr<FindHandle> findFirstFast(const std::string& pattern, FindData& first) override {
-        WIN32_FIND_DATAW w;
-        HANDLE h = FindFirstFileExW(widen(pattern).c_str(), FindExInfoBasic, &w, FindExSearchNameMatch, nullptr,
-                                    FIND_FIRST_EX_LARGE_FETCH);
-        if (h == INVALID_HANDLE_VALUE) return nullptr;
-        fill(w, first);
-        return std::make_unique<Win32Find>(h);
+        return search(pattern, FindExInfoBasic, first);
     }
 
     std::optional<uint32_t> attributes(const std::string& path) override {
