@@ -165,6 +165,50 @@ convert -size 16x16 xc:'#c0c0c0' -fill '#2f6fbf' -draw "circle 7,7 7,0" -font "$
 save "$tmp/h16.png" help16
 convert -size 48x48 xc:'#ffffe1' -fill '#f2c200' -draw "circle 23,20 23,6" -fill '#7a6200' -draw "rectangle 19,33 27,40" -font "$BOLD" -pointsize 20 -fill white -gravity center -annotate +0-4 '!' "$tmp/hintpic.png"
 save "$tmp/hintpic.png" hintpicture
+# --- the shared 16 x 16 pictures, one strip (index order of pic:: in commontools.h) ----
+# Each is drawn on silver, which the image list treats as see-through.
+S16='#c0c0c0'
+p16() { convert -size 16x16 "xc:$S16" "$@"; }
+page() { echo "$tmp/p16_$1.png"; }
+FILE_BODY=(-fill white -stroke '#5a6a80' -draw "polygon 3,1 10,1 13,4 13,14 3,14" -fill '#d8e2f0' -draw "polygon 10,1 10,4 13,4")
+FOLDER_BODY=(-fill '#f2c14e' -stroke '#a07418' -draw "polygon 1,4 6,4 7,5 14,5 14,13 1,13")
+p16 "${FILE_BODY[@]}" -stroke '#9aaac0' -draw "line 5,7 11,7" -draw "line 5,9 11,9" -draw "line 5,11 9,11" "$(page 00)"
+p16 "${FOLDER_BODY[@]}" "$(page 01)"
+p16 -fill '#dde3ea' -stroke '#55606e' -draw "roundrectangle 1,5 14,11 2,2" -fill '#3ab05a' -stroke none -draw "rectangle 11,8 12,9" "$(page 02)"
+p16 "${FOLDER_BODY[@]}" -stroke '#c0392b' -strokewidth 2 -fill none -draw "circle 11,11 11,7" -draw "line 8,14 14,8" "$(page 03)"
+p16 -stroke '#c0392b' -strokewidth 3 -draw "line 3,3 12,12" -draw "line 12,3 3,12" "$(page 04)"
+p16 "${FILE_BODY[@]}" -stroke '#1f5fa8' -strokewidth 2 -fill '#bfe0ff' -draw "circle 7,8 7,5" -draw "line 9,10 13,14" "$(page 05)"
+p16 "${FILE_BODY[@]}" -fill '#2f6fbf' -stroke none -draw "rectangle 5,6 11,7" -draw "rectangle 5,9 11,10" -draw "rectangle 5,12 9,12" "$(page 06)"
+p16 -fill '#d7eefc' -stroke '#3a6f9a' -draw "polygon 3,4 13,4 12,15 4,15" -draw "rectangle 2,2 14,4" -stroke '#3a9d5d' -strokewidth 2 -draw "line 6,7 6,13" -draw "line 10,7 10,13" "$(page 07)"
+p16 "${FOLDER_BODY[@]}" -stroke '#1f7a3a' -strokewidth 2 -draw "line 4,9 11,9" -fill '#1f7a3a' -stroke none -draw "polygon 9,6 13,9 9,12" "$(page 08)"
+p16 "${FOLDER_BODY[@]}" -stroke '#1f5fa8' -strokewidth 2 -fill '#bfe0ff' -draw "circle 9,9 9,6" -draw "line 11,11 14,14" "$(page 09)"
+p16 "${FILE_BODY[@]}" -fill '#3a9d5d' -stroke none -draw "rectangle 5,7 11,12" "$(page 10)"
+p16 -stroke '#1f5fa8' -strokewidth 2 -fill none -draw "arc 3,3 14,14 180,450" -fill '#1f5fa8' -stroke none -draw "polygon 1,8 6,8 3,12" "$(page 11)"
+p16 "${FILE_BODY[@]}" -stroke '#c0392b' -strokewidth 2 -fill none -draw "circle 10,10 10,6" -draw "line 7,13 13,7" "$(page 12)"
+p16 -fill '#7f9cc8' -stroke '#2c4470' -draw "rectangle 1,2 6,7" -draw "rectangle 9,2 14,7" -draw "rectangle 1,9 6,14" -fill '#e0a800' -draw "rectangle 9,9 14,14" "$(page 13)"
+p16 -fill '#e8edf5' -stroke '#5a6f8f' -draw "polygon 2,2 10,2 14,6 14,14 2,14" -fill '#5a6f8f' -stroke none -draw "circle 8,9 8,6" -fill '#e8edf5' -draw "circle 8,9 8,8" "$(page 14)"
+p16 -stroke '#3a9d5d' -strokewidth 3 -draw "line 8,2 8,13" -draw "line 2,8 13,8" "$(page 15)"
+p16 -stroke '#8a5a20' -strokewidth 3 -draw "line 3,13 12,4" -stroke '#f2c14e' -strokewidth 2 -draw "line 4,12 11,5" -fill '#444' -stroke none -draw "polygon 1,15 4,12 4,15" "$(page 16)"
+p16 -fill '#2f6fbf' -stroke '#1d3f70' -draw "rectangle 2,2 13,13" -fill white -stroke none -draw "rectangle 4,3 11,6" -fill '#dde3ea' -draw "rectangle 4,9 11,13" "$(page 17)"
+p16 -fill '#2f6fbf' -stroke '#1d3f70' -draw "rectangle 2,2 13,13" -fill white -stroke none -draw "rectangle 4,3 11,6" -fill '#3a9d5d' -draw "polygon 8,8 12,12 10,12 10,14 6,14 6,12 4,12" "$(page 18)"
+convert "$tmp"/p16_*.png +append -alpha off -type TrueColor "BMP3:$out/common16.bmp"
+
+# --- the 32 x 32 pictures beside the removal options --------------------------------------
+big() { convert -size 32x32 'xc:#f0f0f0' "$@"; }
+big -fill '#d7eefc' -stroke '#3a6f9a' -strokewidth 2 -draw "polygon 7,8 25,8 23,30 9,30" -draw "rectangle 5,4 27,8" \
+  -stroke '#3a9d5d' -draw "line 12,12 12,26" -draw "line 16,12 16,26" -draw "line 20,12 20,26" "$tmp/recycle.png"
+save "$tmp/recycle.png" rm_recycle
+big -fill '#fbe3e0' -stroke '#c0392b' -strokewidth 2 -draw "circle 16,16 16,3" -strokewidth 4 -draw "line 10,10 22,22" -draw "line 22,10 10,22" "$tmp/delete.png"
+save "$tmp/delete.png" rm_delete
+big -fill '#f2c14e' -stroke '#a07418' -strokewidth 1 -draw "polygon 2,8 12,8 14,10 29,10 29,27 2,27" \
+  -stroke '#1f7a3a' -strokewidth 3 -draw "line 8,18 20,18" -fill '#1f7a3a' -stroke none -draw "polygon 18,12 26,18 18,24" "$tmp/moveto.png"
+save "$tmp/moveto.png" rm_moveto
+big -fill '#ffffe1' -stroke '#b58900' -strokewidth 2 -draw "roundrectangle 3,4 28,24 4,4" -fill '#ffffe1' -draw "polygon 9,24 9,30 15,24" \
+  -stroke none -font "$BOLD" -pointsize 16 -fill '#b58900' -gravity center -annotate +0-2 '?' "$tmp/confirm.png"
+save "$tmp/confirm.png" rm_confirm
+big -stroke '#1f5fa8' -strokewidth 3 -fill '#bfe0ff' -draw "circle 13,13 13,4" -strokewidth 5 -draw "line 20,20 28,28" "$tmp/mag.png"
+save "$tmp/mag.png" rm_mag
+
 # --- the program's icon (16, 32 and 48 pixels) --------------------------------------------
 for size in 48 32 16; do
   r=$((size / 6)); pt=$((size * 7 / 10))

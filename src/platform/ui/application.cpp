@@ -37,7 +37,16 @@ void Application::terminate() {
     uiBackend().quit();
 }
 
-void Application::reset() { terminated_ = false; }
+void Application::reset() {
+    terminated_ = false;
+    screenCursor_ = CursorShape::Default;
+}
+
+void Application::setScreenCursor(CursorShape shape) {
+    if (shape == screenCursor_) return;
+    screenCursor_ = shape;
+    uiBackend().screenCursorChanged();
+}
 
 void Application::handleException(std::exception_ptr error) {
     std::string text;

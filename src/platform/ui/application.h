@@ -33,6 +33,8 @@ public:
     // application's dispatch. Returns an id for stopTimer.
     virtual uintptr_t startTimer(unsigned intervalMs, std::function<void()> tick) = 0;
     virtual void stopTimer(uintptr_t id) = 0;
+    // The application's pointer shape changed (see Application::setScreenCursor).
+    virtual void screenCursorChanged() {}
 };
 
 UiBackend& uiBackend();
@@ -67,12 +69,30 @@ public:
     // Opens the help file at a topic (F1 and every "&Help" button).
     void showHelpTopic(const std::string& topic);
 
+    // The pointer over every window of the program: the hourglass while a long
+    // step runs without a progress window of its own.
+    CursorShape screenCursor() const { return screenCursor_; }
+    void setScreenCursor(CursorShape shape);
+
 private:
     std::string title_, helpFile_;
     bool showMainForm_ = true;
     bool terminated_ = false;
+    CursorShape screenCursor_ = CursorShape::Default;
 };
 
 Application& application();
+
+// Shows the hourglass while it lives, and the shape that was there before afterwards.
+class HourGlass {
+public:
+    HourGlass() : previous_(application().screenCursor()) { application().setScreenCursor(CursorShape::HourGlass); }
+    ~HourGlass() { application().setScreenCursor(previous_); }
+    HourGlass(const HourGlass&) = delete;
+    HourGlass& operator=(const HourGlass&) = delete;
+
+private:
+    CursorShape previous_;
+};
 
 }  // namespace sv::ui

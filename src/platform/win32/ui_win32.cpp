@@ -244,6 +244,10 @@ public:
             }
             return 0;
         case WM_SETCURSOR: {
+            if (ui::application().screenCursor() == ui::CursorShape::HourGlass) {
+                SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+                return TRUE;
+            }
             Win32Peer* child = fromHandle(reinterpret_cast<HWND>(wp));
             if (child && child->control().cursor() == ui::Cursor::Hand && child->control().enabled()) {
                 SetCursor(LoadCursorW(nullptr, IDC_HAND));
@@ -444,6 +448,11 @@ public:
 
     void focus(ui::Control& control) override {
         if (auto* peer = static_cast<Win32Peer*>(control.peer())) SetFocus(peer->hwnd());
+    }
+
+    void screenCursorChanged() override {
+        const bool busy = ui::application().screenCursor() == ui::CursorShape::HourGlass;
+        SetCursor(LoadCursorW(nullptr, busy ? IDC_WAIT : IDC_ARROW));
     }
 
     uintptr_t startTimer(unsigned intervalMs, std::function<void()> tick) override {
