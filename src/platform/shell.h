@@ -74,6 +74,13 @@ public:
     virtual std::optional<ShellFileInfo> fileInfo(const std::string& path, unsigned what,
                                                   std::optional<uint32_t> iconBackground = {}) = 0;
     virtual FileVersionTexts fileVersion(const std::string& path) = 0;
+    // The first icon inside a file (executables, libraries and icon files carry
+    // one), drawn at 16 x 16 on `background` (none = the system's window colour);
+    // nullopt when the file holds none.
+    virtual std::optional<ui::Bitmap> fileIcon(const std::string& path, std::optional<uint32_t> background = {}) = 0;
+    // The shell's own Properties dialog for a file, owned by the active window;
+    // true when the shell accepted the command (the dialog shows on its own).
+    virtual bool showProperties(const std::string& path) = 0;
 };
 
 }  // namespace sv

@@ -83,6 +83,20 @@ FileVersionTexts SimShell::fileVersion(const std::string& path) {
     return it != versions_.end() && fs_.fileExists(path) ? it->second : FileVersionTexts{};
 }
 
+std::optional<ui::Bitmap> SimShell::fileIcon(const std::string& path, std::optional<uint32_t> background) {
+    if (!fs_.fileExists(path)) return std::nullopt;
+    const auto dot = path.find_last_of('.');
+    const std::string ext = dot == std::string::npos ? std::string() : foldCase(path.substr(dot + 1));
+    for (const char* withIcon : {"exe", "dll", "ico", "cpl", "scr"})
+        if (ext == withIcon) return plainIcon(0x3070C0, background.value_or(0xFFFFFF));
+    return std::nullopt;
+}
+
+bool SimShell::showProperties(const std::string& path) {
+    propertiesShown_.push_back(path);
+    return fs_.fileExists(path);
+}
+
 void SimShell::setTypeName(const std::string& extension, const std::string& typeName) {
     typeNames_[foldCase(extension)] = typeName;
 }

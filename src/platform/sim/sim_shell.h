@@ -69,6 +69,11 @@ public:
                                           std::optional<uint32_t> iconBackground) override;
     // As set by setFileVersion; empty for any other file.
     FileVersionTexts fileVersion(const std::string& path) override;
+    // Files named *.exe, *.dll, *.ico, *.cpl and *.scr carry an icon (a plain square).
+    std::optional<ui::Bitmap> fileIcon(const std::string& path, std::optional<uint32_t> background) override;
+    // Logged; accepted when the file exists.
+    bool showProperties(const std::string& path) override;
+    const std::vector<std::string>& propertiesShown() const { return propertiesShown_; }
     // `extension` without the dot ("txt"); letter case does not matter.
     void setTypeName(const std::string& extension, const std::string& typeName);
     void setFileVersion(const std::string& path, const std::string& fileVersion, const std::string& productVersion);
@@ -81,6 +86,7 @@ private:
     SimSystem& sys_;
     bool accepts_ = true;
     std::vector<ExecuteCall> executed_;
+    std::vector<std::string> propertiesShown_;
     std::vector<RecycledItem> recycled_;
     std::vector<OperationRecord> operations_;
     std::map<std::string, std::string> typeNames_;          // folded extension -> name

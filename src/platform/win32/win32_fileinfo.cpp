@@ -102,4 +102,13 @@ FileVersionTexts fileVersionTexts(const std::string& path) {
             versionString(block, first->language, first->codePage, L"ProductVersion")};
 }
 
+std::optional<ui::Bitmap> firstIconInFile(const std::string& path, std::optional<uint32_t> background) {
+    HICON small = nullptr;
+    if (ExtractIconExW(widen(path).c_str(), 0, nullptr, &small, 1) == 0 || !small) return std::nullopt;
+    ui::Bitmap out = iconPixels(small, background.value_or(windowColour()));
+    DestroyIcon(small);
+    if (out.empty()) return std::nullopt;
+    return out;
+}
+
 }  // namespace sv::win32

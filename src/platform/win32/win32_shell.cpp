@@ -1,6 +1,7 @@
 // The shell's file operation and ShellExecute.
 #include <windows.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <set>
 
@@ -88,6 +89,82 @@ FileOpResult runShell(UINT func, const std::vector<std::string>& from, const std
     return r;
 }
 
+// Releases an interface when it goes out of scope.
+template <class T>
+struct Com {
+    T* p = nullptr;
+    ~Com() {
+        if (p) p->Release();
+    }
+    T** out() { return &p; }
+    T* operator->() const { return p; }
+};
+
+// Releases an item identifier list through the shell's allocator.
+struct Pidl {
+    LPITEMIDLIST p = nullptr;
+    ~Pidl() { CoTaskMemFree(p); }
+};
+
+// The shell's Properties sheet for one file, reached the way Explorer reaches it:
+// the file's folder as a shell folder, the item's context menu, its "properties"
+// verb. A name the folder cannot parse is tried as a full path from the first
+// folder the desktop lists. The hourglass shows while the shell works.
+bool showFileProperties(const std::string& path, HWND owner) {
+    HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    struct RestoreCursor {
+        HCURSOR c;
+        ~RestoreCursor() { SetCursor(c); }
+    } restore{previous};
+    const HRESULT init = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    struct Uninit {
+        bool on;
+        ~Uninit() {
+            if (on) CoUninitialize();
+        }
+    } uninit{SUCCEEDED(init)};
+
+    const auto slash = path.find_last_of('\\');
+    if (slash == std::string::npos) return false;
+    std::wstring folderPart = widen(path.substr(0, slash + 1));
+    std::wstring namePart = widen(path.substr(slash + 1));
+    std::wstring fullPath = widen(path);
+
+    Com<IShellFolder> desktop;
+    if (FAILED(SHGetDesktopFolder(desktop.out()))) return false;
+    Pidl folderId;
+    if (FAILED(desktop->ParseDisplayName(owner, nullptr, folderPart.data(), nullptr, &folderId.p, nullptr))) return false;
+    Com<IShellFolder> folder;
+    if (FAILED(desktop->BindToObject(folderId.p, nullptr, IID_IShellFolder, reinterpret_cast<void**>(folder.out()))))
+        return false;
+    Pidl itemId;
+    IShellFolder* owning = folder.p;
+    Com<IShellFolder> fallback;
+    if (FAILED(folder->ParseDisplayName(owner, nullptr, namePart.data(), nullptr, &itemId.p, nullptr))) {
+        Com<IEnumIDList> items;
+        if (desktop->EnumObjects(owner, SHCONTF_FOLDERS, items.out()) != S_OK || !items.p) return false;
+        Pidl first;
+        if (items->Next(1, &first.p, nullptr) != S_OK) return false;
+        if (FAILED(desktop->BindToObject(first.p, nullptr, IID_IShellFolder, reinterpret_cast<void**>(fallback.out()))))
+            return false;
+        if (FAILED(fallback->ParseDisplayName(owner, nullptr, fullPath.data(), nullptr, &itemId.p, nullptr)))
+            return false;
+        owning = fallback.p;
+    }
+    LPCITEMIDLIST child = ILFindLastID(itemId.p);
+    Com<IContextMenu> menu;
+    if (FAILED(owning->GetUIObjectOf(owner, 1, &child, IID_IContextMenu, nullptr, reinterpret_cast<void**>(menu.out()))))
+        return false;
+    SFGAOF attributes = SFGAO_HASPROPSHEET;
+    if (FAILED(owning->GetAttributesOf(1, &child, &attributes)) || !(attributes & SFGAO_HASPROPSHEET)) return false;
+    CMINVOKECOMMANDINFO invoke{};
+    invoke.cbSize = sizeof(invoke);
+    invoke.hwnd = owner;
+    invoke.lpVerb = "properties";
+    invoke.nShow = SW_SHOWNORMAL;
+    return SUCCEEDED(menu->InvokeCommand(&invoke));
+}
+
 class Win32Shell : public IShell {
 public:
     FileOpResult fileOperation(const FileOperation& op) override {
@@ -149,6 +226,10 @@ public:
         return shellFileInfo(path, what, iconBackground);
     }
     FileVersionTexts fileVersion(const std::string& path) override { return fileVersionTexts(path); }
+    std::optional<ui::Bitmap> fileIcon(const std::string& path, std::optional<uint32_t> background) override {
+        return firstIconInFile(path, background);
+    }
+    bool showProperties(const std::string& path) override { return showFileProperties(path, GetActiveWindow()); }
 };
 
 }  // namespace
