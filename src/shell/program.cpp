@@ -1,5 +1,7 @@
 #include "shell/program.h"
 
+#include "shell/tools.h"
+
 #include <memory>
 
 #include "common/filefunc.h"
@@ -113,6 +115,7 @@ void RunProgram(const std::vector<std::string>& args) {
         ~ClearScope() { g_holderScope = nullptr; }
     } clearScope;
 
+    InstallTools();
     ProgramModes& modes = programModes();
     switch (ModeFromArgs(args)) {
     case ProgramMode::Navigator: {
