@@ -2,9 +2,11 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cctype>
 
 #include "platform/win32/text.h"
 #include "platform/win32/win32_services.h"
+#include "platform/win32/wine.h"
 
 namespace sv::win32 {
 namespace {
@@ -294,6 +296,15 @@ public:
         if (!GetVolumeInformationW(widen(root).c_str(), name, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0))
             return {};
         return narrowZ(name);
+    }
+
+    // Under Wine a drive (normally Z:) is the host's whole file system; asked afresh
+    // each time, as drive letters can be mapped while the program runs.
+    bool mapsWholeHostFileSystem(const std::string& root) override {
+        if (root.empty()) return false;
+        const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(root[0])));
+        const std::vector<char> drives = hostRootDrives();
+        return std::find(drives.begin(), drives.end(), letter) != drives.end();
     }
 
     std::string windowsFolder() override {
