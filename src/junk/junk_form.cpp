@@ -218,17 +218,16 @@ void TfrmJunk::buildLayout() {
     mnuSelAll.setShortCut("Ctrl+A");
     pmToolFunc.attachTo(lv);
 
-    lv.setColumns({{"Name", 210, ui::Alignment::Left},
-                   {"Size", 70, ui::Alignment::Right},
-                   {"Type", 90, ui::Alignment::Left},
-                   {"Last Modified", 100, ui::Alignment::Left},
-                   {"Attributes", 62, ui::Alignment::Right},
-                   {"File Version", 80, ui::Alignment::Right},
+    lv.setColumns({{"Name", 176, ui::Alignment::Left},
+                   {"Size", 62, ui::Alignment::Right},
+                   {"Type", 80, ui::Alignment::Left},
+                   {"Last Modified", 96, ui::Alignment::Left},
+                   {"Attributes", 58, ui::Alignment::Right},
+                   {"File Version", 66, ui::Alignment::Right},
                    {"Product Version", ui::kWidthOfHeader, ui::Alignment::Right}});
     lv.reserve(1024);
     lv.setSmallImages(&ilFileIcons);
-    ilFileIcons.setMasked(false);
-    ilFileIcons.add(commontools() ? commontools()->ilCommon16.image(pic::File) : ui::Bitmap{});
+    ilFileIcons.addMasked(CommonPicture(pic::File), kCommonPictureSeeThrough);
 
     for (ui::CheckBox* c : {&cbConfirm, &cbDays, &cbInUse, &cbSkipAttr, &cbTemp, &cbZeroLength}) FormStorage1.addChecked(*c);
     FormStorage1.addText(meDays);

@@ -10,6 +10,7 @@
 #include "junk/junk_form.h"
 #include "platform/machine.h"
 #include "platform/ui/application.h"
+#include "shell/commontools.h"
 
 namespace sv {
 namespace {
@@ -107,9 +108,8 @@ void TfrmJunk::runWalk(TTreeScanner& scanner, const std::string& folder) {
 }
 
 void TfrmJunk::ScanStart() {
-    const ui::Bitmap generic = ilFileIcons.count() > 0 ? ilFileIcons.image(0) : ui::Bitmap{};
     ilFileIcons.clear();
-    ilFileIcons.add(generic);
+    ilFileIcons.addMasked(CommonPicture(pic::File), kCommonPictureSeeThrough);
 
     const int drives = static_cast<int>(DiskListView1.driveSet().size());
     int max = drives;

@@ -4,21 +4,20 @@ namespace sv {
 namespace {
 Tcommontools* g_holder = nullptr;
 
-constexpr uint32_t kSeeThrough = ui::rgbPixel(192, 192, 192);  // silver around each small picture
-
-// The strip of small pictures cut into 16 x 16 images, in index order.
-void loadStrip(ui::ImageList& list, const ui::Bitmap& strip) {
-    for (int x = 0; x + 16 <= strip.width; x += 16) {
-        ui::Bitmap one;
-        one.width = one.height = 16;
-        one.pixels.reserve(256);
-        for (int y = 0; y < 16 && y < strip.height; ++y)
-            for (int i = 0; i < 16; ++i) one.pixels.push_back(strip.at(x + i, y));
-        list.addMasked(one, kSeeThrough);
-    }
-}
+constexpr uint32_t kSeeThrough = kCommonPictureSeeThrough;
 
 }  // namespace
+
+ui::Bitmap CommonPicture(int index) {
+    const ui::Bitmap& strip = ui::artwork("common16");
+    ui::Bitmap one;
+    if (index < 0 || (index + 1) * 16 > strip.width || strip.height < 16) return one;
+    one.width = one.height = 16;
+    one.pixels.reserve(256);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) one.pixels.push_back(strip.at(index * 16 + x, y));
+    return one;
+}
 
 Tcommontools::Tcommontools()
     : imgMainScreen(ui::artwork("navback")),
@@ -29,7 +28,7 @@ Tcommontools::Tcommontools()
       imgMoveTo(ui::artwork("rm_moveto")),
       imgConfirm(ui::artwork("rm_confirm")),
       imgMag(ui::artwork("rm_mag")) {
-    loadStrip(ilCommon16, ui::artwork("common16"));
+    for (int i = 0; i < pic::Count; ++i) ilCommon16.addMasked(CommonPicture(i), kSeeThrough);
     ShellFileOp1.FilesOnly = true;
     ShellFileOp1.NoConfirmation = true;
     ShellFileOp1.AutoMakeDir = false;

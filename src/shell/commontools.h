@@ -57,6 +57,10 @@ public:
     TShellFileOp ShellFileOp1;
 };
 
+// One picture of the shared small ones, on silver (which lists treat as see-through).
+ui::Bitmap CommonPicture(int index);
+inline constexpr uint32_t kCommonPictureSeeThrough = 0xC0C0C0;
+
 // The holder of the running program (null before start-up made it or after it ended).
 Tcommontools* commontools();
 void setCommontools(Tcommontools* holder);

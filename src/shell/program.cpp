@@ -1,7 +1,5 @@
 #include "shell/program.h"
 
-#include "shell/tools.h"
-
 #include <memory>
 
 #include "common/filefunc.h"
@@ -12,6 +10,7 @@
 #include "sched/progress_form.h"
 #include "shell/commontools.h"
 #include "shell/nav_form.h"
+#include "shell/tools.h"
 
 namespace sv {
 
