@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -20,6 +21,15 @@ struct LocaleFormats {
     std::string longTimeFormat = "h:nn:ss AMPM";
     std::string timeAmString = "AM";
     std::string timePmString = "PM";
+};
+
+// How a program started by ISystem::runAndWait ended.
+struct ProcessOutcome {
+    bool started = false;   // false: it could not be started (`error` says why)
+    bool finished = false;  // false while started: still running when the wait ran out
+    uint32_t exitCode = 0;  // when finished
+    uint32_t error = 0;     // the system error code: why it did not start, or 258 (timed out)
+    bool succeeded() const { return started && finished && exitCode == 0; }
 };
 
 class ISystem {
@@ -45,6 +55,15 @@ public:
     // logs): UTF-8 converted to the system's ANSI code page; what the code page
     // cannot hold becomes '?'.
     virtual std::string toAnsiCodePage(const std::string& utf8) = 0;
+
+    // Starts `program` with the command-line tail `parameters` the way the shell's
+    // "open" does (found on the search path; a program that needs elevation asks for
+    // it) and waits for it to end, at most `timeoutMs`. `whileWaiting` runs whenever
+    // window messages arrive and at least every tenth of a second, so that the
+    // caller's windows keep painting. A program still running at the end of the wait
+    // is left running.
+    virtual ProcessOutcome runAndWait(const std::string& program, const std::string& parameters, uint32_t timeoutMs,
+                                      const std::function<void()>& whileWaiting) = 0;
 };
 
 // The executable's folder with its trailing backslash.

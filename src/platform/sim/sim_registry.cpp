@@ -18,6 +18,7 @@ struct SimRegistry::Key {
     std::unordered_map<std::string, size_t> valueIndex;   // folded name -> position
     FileTime lastWrite;
     bool denied = false;
+    bool readOnly = false;
     bool deleted = false;
 
     long findValue(const std::string& n) const {
@@ -44,7 +45,7 @@ std::vector<std::string> splitKeyPath(const std::string& path) {
 }
 
 bool anyDenied(const Key& k) {
-    if (k.denied) return true;
+    if (k.denied || k.readOnly) return true;
     for (auto& [_, sub] : k.subKeys)
         if (anyDenied(*sub)) return true;
     return false;
@@ -191,7 +192,7 @@ std::unique_ptr<RegKey> SimRegistry::openKey(RegRoot root, const std::string& pa
             k = it->second;
             continue;
         }
-        if (!create || k->denied) return nullptr;
+        if (!create || k->denied || k->readOnly) return nullptr;
         auto sub = std::make_shared<Key>();
         sub->name = part;
         sub->parent = k.get();
@@ -200,7 +201,7 @@ std::unique_ptr<RegKey> SimRegistry::openKey(RegRoot root, const std::string& pa
         k->subKeys.emplace(folded, sub);
         k = sub;
     }
-    if (k->denied) return nullptr;
+    if (k->denied || (writable && k->readOnly)) return nullptr;
     return std::make_unique<SimRegKey>(k, writable, sys_);
 }
 
@@ -222,6 +223,13 @@ bool SimRegistry::setDenied(RegRoot root, const std::string& path, bool denied) 
     Key* k = find(root, path);
     if (!k) return false;
     k->denied = denied;
+    return true;
+}
+
+bool SimRegistry::setReadOnly(RegRoot root, const std::string& path, bool readOnly) {
+    Key* k = find(root, path);
+    if (!k) return false;
+    k->readOnly = readOnly;
     return true;
 }
 

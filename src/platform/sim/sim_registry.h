@@ -27,6 +27,9 @@ public:
     // key can be created below it, and no tree holding it can be deleted. It still
     // exists (keyExists is true) and its parent still lists it. False when the key is missing.
     bool setDenied(RegRoot root, const std::string& path, bool denied);
+    // A read-only key opens for reading only: opening it writable gives null, and
+    // nothing below it can be created or deleted. False when the key is missing.
+    bool setReadOnly(RegRoot root, const std::string& path, bool readOnly);
     // Shorthands that create the key on the way.
     void set(RegRoot root, const std::string& path, const std::string& name, const RegValue& value);
     std::optional<RegValue> get(RegRoot root, const std::string& path, const std::string& name);

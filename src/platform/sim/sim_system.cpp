@@ -46,6 +46,47 @@ void SimSystem::setEnv(const std::string& name, std::optional<std::string> value
     else env_.emplace(key, std::make_pair(name, std::move(*value)));
 }
 
+namespace {
+// "C:\\Windows\\REGEDIT.EXE" and "regedit" name the same program.
+std::string programKey(const std::string& program) {
+    std::string name = program;
+    if (const auto slash = name.find_last_of("\\/"); slash != std::string::npos) name.erase(0, slash + 1);
+    std::string key = foldCase(name);
+    if (key.size() > 4 && key.compare(key.size() - 4, 4, ".EXE") == 0) key.resize(key.size() - 4);
+    return key;
+}
+}  // namespace
+
+void SimSystem::setProgram(const std::string& name, ProgramRun run) { programs_[programKey(name)] = std::move(run); }
+
+ProcessOutcome SimSystem::ranAndEnded(uint32_t exitCode) {
+    ProcessOutcome out;
+    out.started = out.finished = true;
+    out.exitCode = exitCode;
+    return out;
+}
+
+ProcessOutcome SimSystem::stillRunning() {
+    ProcessOutcome out;
+    out.started = true;
+    out.error = 258;  // WAIT_TIMEOUT
+    return out;
+}
+
+ProcessOutcome SimSystem::runAndWait(const std::string& program, const std::string& parameters, uint32_t timeoutMs,
+                                     const std::function<void()>& whileWaiting) {
+    launches_.push_back({program, parameters, timeoutMs});
+    auto it = programs_.find(programKey(program));
+    if (it == programs_.end()) {
+        ProcessOutcome notFound;
+        notFound.error = 2;  // ERROR_FILE_NOT_FOUND
+        return notFound;
+    }
+    // The caller's windows get their turn once, as during a real wait.
+    if (whileWaiting) whileWaiting();
+    return it->second(parameters);
+}
+
 std::string SimSystem::expand(const std::string& text) {
     std::string out;
     size_t i = 0;

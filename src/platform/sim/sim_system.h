@@ -1,10 +1,12 @@
 // The simulated operating system: version, user, clock, locale, environment, screen.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/system.h"
 
@@ -27,6 +29,10 @@ public:
     std::optional<std::string> environmentVariable(const std::string& name) override;
     // The simulated machine's ANSI code page is Windows-1252.
     std::string toAnsiCodePage(const std::string& utf8) override;
+    // Records the launch and hands it to the program set for that name; a program
+    // nobody set is not found (error 2), as on a machine that does not have it.
+    ProcessOutcome runAndWait(const std::string& program, const std::string& parameters, uint32_t timeoutMs,
+                              const std::function<void()>& whileWaiting) override;
 
     // --- test set-up ---
     void setOsFamily(OsFamily f) { family_ = f; }
@@ -46,6 +52,21 @@ public:
     // Names compare without case; an empty optional removes the variable.
     void setEnv(const std::string& name, std::optional<std::string> value);
 
+    // What running a program does on this machine: `run` gets the command-line tail,
+    // may change the machine (write the file the program would write) and says how
+    // the program ended. Names compare without case and without a folder or ".exe".
+    using ProgramRun = std::function<ProcessOutcome(const std::string& parameters)>;
+    void setProgram(const std::string& name, ProgramRun run);
+    // Outcomes for a ProgramRun to give: it ended with `exitCode`, or it was
+    // still running when the wait ran out.
+    static ProcessOutcome ranAndEnded(uint32_t exitCode = 0);
+    static ProcessOutcome stillRunning();
+    struct Launch {
+        std::string program, parameters;
+        uint32_t timeoutMs = 0;
+    };
+    const std::vector<Launch>& launches() const { return launches_; }
+
     // %NAME% expansion as ExpandEnvironmentStrings does it: unknown names stay as written.
     std::string expand(const std::string& text);
 
@@ -59,6 +80,8 @@ private:
     LocaleFormats locale_;
     std::string exe_ = "C:\\Program Files\\Sorvane\\Sorvane.exe";
     std::map<std::string, std::pair<std::string, std::string>> env_;  // folded name -> (name, value)
+    std::map<std::string, ProgramRun> programs_;                       // folded bare name -> behaviour
+    std::vector<Launch> launches_;
 };
 
 }  // namespace sv::sim

@@ -44,11 +44,13 @@ void Control::setCaption(const std::string& text) {
 
 void Control::setBounds(int left, int top, int width, int height) {
     if (left == left_ && top == top_ && width == width_ && height == height_) return;
+    const bool resized = width != width_ || height != height_;
     left_ = left;
     top_ = top;
     width_ = width;
     height_ = height;
     notify(Prop::Bounds);
+    if (resized && onResize) application().dispatch(onResize);
 }
 
 void Control::setVisible(bool v) {

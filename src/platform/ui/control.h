@@ -89,6 +89,9 @@ public:
     std::function<void(ShiftState, int x, int y)> onMouseMove;
     // `key` may be set to 0 by the handler to swallow the key.
     std::function<void(int& key, ShiftState)> onKeyDown;
+    // After the width or height changed, whether the user or code changed it (a
+    // form lays out its controls again).
+    std::function<void()> onResize;
 
     // What a user does. The backends call these on real input (after updating the
     // control's own state), and headless tests call them to act as the user.

@@ -1,5 +1,8 @@
-// The operating system: version family, user, clock, locale, screen.
+// The operating system: version family, user, clock, locale, screen, programs.
 #include <windows.h>
+#include <shellapi.h>
+
+#include <algorithm>
 
 #include "platform/win32/locale_format.h"
 #include "platform/win32/text.h"
@@ -135,6 +138,53 @@ public:
         if (n <= 0) return utf8;
         std::string out(static_cast<size_t>(n), '\0');
         WideCharToMultiByte(CP_ACP, 0, w.data(), static_cast<int>(w.size()), out.data(), n, nullptr, nullptr);
+        return out;
+    }
+
+    ProcessOutcome runAndWait(const std::string& program, const std::string& parameters, uint32_t timeoutMs,
+                              const std::function<void()>& whileWaiting) override {
+        ProcessOutcome out;
+        const std::wstring file = widen(program), params = widen(parameters);
+        SHELLEXECUTEINFOW sei{};
+        sei.cbSize = sizeof sei;
+        // The shell's "open" finds the program on the search path and asks for
+        // elevation when its manifest wants it; the process handle lets us wait.
+        sei.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+        sei.lpVerb = L"open";
+        sei.lpFile = file.c_str();
+        sei.lpParameters = params.empty() ? nullptr : params.c_str();
+        sei.nShow = SW_SHOW;
+        if (!ShellExecuteExW(&sei)) {
+            out.error = GetLastError();
+            if (out.error == 0) out.error = ERROR_FILE_NOT_FOUND;
+            return out;
+        }
+        out.started = true;
+        if (!sei.hProcess) {  // handed to a running program: nothing to wait for
+            out.error = ERROR_INVALID_HANDLE;
+            return out;
+        }
+        HandleGuard process(sei.hProcess);
+        const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+        for (;;) {
+            const ULONGLONG now = GetTickCount64();
+            const DWORD slice = now >= deadline ? 0 : static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, 100));
+            const DWORD r = MsgWaitForMultipleObjects(1, &sei.hProcess, FALSE, slice, QS_ALLINPUT);
+            if (r == WAIT_OBJECT_0) break;
+            if (r == WAIT_FAILED) {
+                out.error = GetLastError();
+                return out;
+            }
+            if (r == WAIT_TIMEOUT && GetTickCount64() >= deadline) {
+                out.error = WAIT_TIMEOUT;
+                return out;
+            }
+            if (whileWaiting) whileWaiting();
+        }
+        DWORD code = 0;
+        GetExitCodeProcess(sei.hProcess, &code);
+        out.finished = true;
+        out.exitCode = code;
         return out;
     }
 
