@@ -4,6 +4,8 @@
 // printed is 1.0), where a pass over all rows would make it ten times larger.
 #include <benchmark/benchmark.h>
 
+#include "ratio_reporter.h"
+
 #include <cstdio>
 #include <map>
 #include <string>
@@ -41,29 +43,13 @@ void ScanOfJunkFiles(benchmark::State& state) {
 }
 BENCHMARK(ScanOfJunkFiles)->Arg(2'000)->Arg(20'000)->Unit(benchmark::kMillisecond);
 
-// Prints the time per file of the larger scan as a multiple of the smaller's.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& r : runs) times_[r.benchmark_name()] = r.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        const double small = times_["ScanOfJunkFiles/2000"] / 2'000, large = times_["ScanOfJunkFiles/20000"] / 20'000;
-        if (small > 0) std::printf("time per file, 20,000 files / 2,000 files: %.2f (linear bound 1.00)\n", large / small);
-    }
-
-private:
-    std::map<std::string, double> times_;
-};
-
 }  // namespace
 
+// The time per file of the larger scan as a multiple of the smaller's.
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return sv::bench::RunWithRatio(argc, argv, [](const sv::bench::RatioReporter::Times& t) {
+        const double small = sv::bench::time(t, "ScanOfJunkFiles/2000") / 2'000;
+        const double large = sv::bench::time(t, "ScanOfJunkFiles/20000") / 20'000;
+        if (small > 0) std::printf("time per file, 20,000 files / 2,000 files: %.2f (linear bound 1.00)\n", large / small);
+    });
 }

@@ -3,6 +3,8 @@
 // should cost little more than the vector (it keeps the rows in one).
 #include <benchmark/benchmark.h>
 
+#include "ratio_reporter.h"
+
 #include <cstdio>
 #include <map>
 #include <string>
@@ -47,29 +49,11 @@ void ListViewInOneUpdate(benchmark::State& state) {
 }
 BENCHMARK(ListViewInOneUpdate)->Unit(benchmark::kMillisecond);
 
-// Prints the list view's time as a multiple of the vector's after the run.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& r : runs) times_[r.benchmark_name()] = r.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        const double plain = times_["PlainVector"], list = times_["ListViewInOneUpdate"];
-        if (plain > 0) std::printf("list view / plain vector: %.2f\n", list / plain);
-    }
-
-private:
-    std::map<std::string, double> times_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return sv::bench::RunWithRatio(argc, argv, [](const sv::bench::RatioReporter::Times& t) {
+        const double plain = sv::bench::time(t, "PlainVector"), list = sv::bench::time(t, "ListViewInOneUpdate");
+        if (plain > 0) std::printf("list view / plain vector: %.2f\n", list / plain);
+    });
 }

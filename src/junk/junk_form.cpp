@@ -113,24 +113,28 @@ void TfrmJunk::buildLayout() {
         list->setColumns({{"Folder Location", 220, ui::Alignment::Left}, {"Description", 136, ui::Alignment::Left}});
         if (commontools()) list->setSmallImages(&commontools()->ilCommon16);
     }
-    lblFolderFind.setCaption("Find ALL files in these folders, regardless type...");
-    lblFolderFind.setBounds(8, 4, 380, 15);
-    lvFolderFind.setBounds(8, 20, 380, 78);
-    cmdAddFind.setCaption("&Add Folder...");
-    cmdEditFind.setCaption("&Edit");
-    cmdRemoveFind.setCaption("&Remove");
-    cmdAddFind.setBounds(396, 20, 88, 24);
-    cmdEditFind.setBounds(396, 47, 88, 24);
-    cmdRemoveFind.setBounds(396, 74, 88, 24);
-    lblFolderExclude.setCaption("Exclude all of the files in these folders...");
-    lblFolderExclude.setBounds(8, 104, 380, 15);
-    lvFolderExclude.setBounds(8, 120, 380, 78);
-    cmdExcludeAdd.setCaption("A&dd Folder...");
-    cmdEditExclude.setCaption("Edi&t");
-    cmdRemoveExclude.setCaption("Re&move");
-    cmdExcludeAdd.setBounds(396, 120, 88, 24);
-    cmdEditExclude.setBounds(396, 147, 88, 24);
-    cmdRemoveExclude.setBounds(396, 174, 88, 24);
+    struct FolderBlock {
+        ui::Label& label;
+        ui::ListView& list;
+        ui::Button &add, &edit, &remove;
+        const char *text, *addText, *editText, *removeText;
+        int top;
+    };
+    for (const FolderBlock& b :
+         {FolderBlock{lblFolderFind, lvFolderFind, cmdAddFind, cmdEditFind, cmdRemoveFind,
+                      "Find ALL files in these folders, regardless type...", "&Add Folder...", "&Edit", "&Remove", 4},
+          FolderBlock{lblFolderExclude, lvFolderExclude, cmdExcludeAdd, cmdEditExclude, cmdRemoveExclude,
+                      "Exclude all of the files in these folders...", "A&dd Folder...", "Edi&t", "Re&move", 104}}) {
+        b.label.setCaption(b.text);
+        b.label.setBounds(8, b.top, 380, 15);
+        b.list.setBounds(8, b.top + 16, 380, 78);
+        b.add.setCaption(b.addText);
+        b.edit.setCaption(b.editText);
+        b.remove.setCaption(b.removeText);
+        b.add.setBounds(396, b.top + 16, 88, 24);
+        b.edit.setBounds(396, b.top + 43, 88, 24);
+        b.remove.setBounds(396, b.top + 70, 88, 24);
+    }
     for (ui::MenuItem* m : {&mnuFindAdd, &mnuExclAdd}) m->setShortCut("Ctrl+A");
     for (ui::MenuItem* m : {&mnuFindEdit, &mnuExclEdit}) m->setShortCut("Ctrl+Enter");
     for (ui::MenuItem* m : {&mnuFindRemove, &mnuExclRemove}) m->setShortCut("Del");

@@ -36,6 +36,9 @@ SystemTime oleDateToSystemTime(double d);
 // MS-DOS packed date and time (2-second resolution), as the directory search reports it.
 uint32_t fileTimeToDosDateTime(FileTime localTime);
 
+// Appends the UTF-8 bytes of one code point (as our strings hold text).
+void appendUtf8(uint32_t codePoint, std::string& out);
+
 // An error the platform reports as its own (for example an I/O error or a
 // registry type mismatch). Event dispatch shows its text in the error box.
 class PlatformError : public std::runtime_error {

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "platform/types.h"
+
 namespace sv::sim {
 namespace {
 
@@ -18,24 +20,6 @@ uint32_t decode(const std::string& s, size_t& i) {
     }
     i += extra + 1;
     return cp;
-}
-
-void encode(uint32_t cp, std::string& out) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
 }
 
 uint32_t upper(uint32_t c) {
@@ -141,7 +125,7 @@ std::string foldCase(const std::string& s) {
             ++i;
             continue;
         }
-        encode(upper(decode(s, i)), out);
+        appendUtf8(upper(decode(s, i)), out);
     }
     return out;
 }
