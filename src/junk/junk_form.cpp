@@ -528,6 +528,7 @@ void TfrmJunk::PageControl1Changing(bool& allowChange) {
     m.text = kNeedMoveFolder;
     machine().dialogs().messageBox(m);
     deMove.setFocus();
+    deMove.selectAll();
 }
 
 void OpenJunkCleaner() {

@@ -197,6 +197,8 @@ TEST_F(JunkTest, TheMoveOptionNeedsAFolderBeforeTheRemovalTabIsLeft) {
                           MsgAnswer::Ok);
     EXPECT_FALSE(f.PageControl1.userSelectTab(0));
     EXPECT_EQ(f.PageControl1.activePage(), &f.tsRemoval);
+    EXPECT_TRUE(f.deMove.focused());
+    EXPECT_TRUE(f.deMove.allSelected());
 
     m.fs().addFolder("C:\\Kept");
     f.deMove.setText("C:\\Kept");

@@ -89,7 +89,13 @@ void typeOver(const std::string& current, const std::string& text, Accepts accep
 
 Edit::Edit(Control* parent, std::string name) : Control(parent, std::move(name)) { setTabStop(true); }
 
+void Edit::selectAll() {
+    allSelected_ = true;
+    if (auto* shown = dynamic_cast<EditSelectionPeer*>(peer())) shown->selectAllText();
+}
+
 void Edit::storeText(const std::string& text) {
+    allSelected_ = false;
     text_ = text;
     textChanged();
     if (onChange) application().dispatch(onChange);
@@ -97,6 +103,7 @@ void Edit::storeText(const std::string& text) {
 
 void Edit::setText(const std::string& text) {
     if (text == text_) return;
+    allSelected_ = false;
     text_ = text;
     notify(Prop::Content);
     textChanged();

@@ -10,6 +10,13 @@
 
 namespace sv::ui {
 
+// What a window that shows an edit does besides showing its text.
+class EditSelectionPeer {
+public:
+    virtual ~EditSelectionPeer() = default;
+    virtual void selectAllText() = 0;
+};
+
 enum class ScrollBars { None, Horizontal, Vertical, Both };
 
 // A text box. Its text is text(), not caption(). onChange runs whenever the
@@ -39,6 +46,12 @@ public:
 
     std::function<void()> onChange;
 
+    // Selects the whole text, so that what the user types next replaces it (a
+    // window that refuses a field's value points the user at it this way). Any
+    // change of the text ends the selection.
+    void selectAll();
+    bool allSelected() const { return allSelected_; }
+
     // Whether the user may leave `text` in the box (the length limit here; masks
     // and number boxes add their own rules). The backends refuse a keystroke
     // that would make the text unacceptable.
@@ -62,6 +75,7 @@ private:
     int maxLength_ = 0;
     bool readOnly_ = false, multiLine_ = false, wordWrap_ = true;
     ScrollBars scrollBars_ = ScrollBars::None;
+    bool allSelected_ = false;
 };
 
 // An edit whose text must fit a mask. The mask is written as

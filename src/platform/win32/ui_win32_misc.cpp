@@ -467,7 +467,7 @@ private:
 
 // The edit window itself; the browse button is its child, so the text keeps
 // clear of it through the edit's right margin.
-class FolderEditPeer : public Win32Peer {
+class FolderEditPeer : public Win32Peer, public ui::EditSelectionPeer {
 public:
     FolderEditPeer(ui::FolderEdit& edit, HWND hwnd) : Win32Peer(edit, hwnd), edit_(edit) {
         edit_.layout();
@@ -508,6 +508,8 @@ public:
         if (code != EN_CHANGE || pushing_) return;
         edit_.userChange(narrow(windowText()));
     }
+
+    void selectAllText() override { SendMessageW(hwnd(), EM_SETSEL, 0, -1); }
 
 private:
     std::wstring windowText() {

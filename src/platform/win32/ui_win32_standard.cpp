@@ -248,7 +248,7 @@ DWORD editStyle(const ui::Edit& e) {
     return style;
 }
 
-class EditPeer : public StandardPeer {
+class EditPeer : public StandardPeer, public ui::EditSelectionPeer {
 public:
     EditPeer(ui::Edit& edit, HWND hwnd) : StandardPeer(edit, hwnd), edit_(edit) {
         applyStyle();
@@ -263,6 +263,8 @@ public:
         default: StandardPeer::changed(what);
         }
     }
+
+    void selectAllText() override { SendMessageW(hwnd(), EM_SETSEL, 0, -1); }
 
     void onCommand(WORD code) override {
         if (code != EN_CHANGE || pushing_) return;
