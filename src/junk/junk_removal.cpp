@@ -16,6 +16,20 @@ namespace {
 
 std::string quoted(const std::string& s) { return "\"" + s + "\""; }
 
+// Whether the path still names a plain file reached through plain folders. A
+// folder swapped for a link or junction since the scan would lead the removal
+// to some other file, which the user never chose.
+bool leadsStraightToAFile(const std::string& path) {
+    IFileSystem& fs = machine().files();
+    const auto a = fs.attributes(path);
+    if (!a || (*a & (attr::Directory | attr::ReparsePoint))) return false;
+    for (auto slash = path.find('\\', 3); slash != std::string::npos; slash = path.find('\\', slash + 1)) {
+        const auto folder = fs.attributes(path.substr(0, slash));
+        if (!folder || (*folder & attr::ReparsePoint)) return false;
+    }
+    return true;
+}
+
 TShellFileOp& shellFileOp() {
     // Tests without the program's holder still remove through a configured operation.
     static TShellFileOp fallback = [] {
@@ -56,6 +70,10 @@ void TfrmJunk::cmdDeleteClick() {
         std::vector<std::string> chosen;
         for (int i = lv.nextSelected(-1); i >= 0; i = lv.nextSelected(i)) chosen.push_back(lv.row(i).caption);
         for (const std::string& p : chosen) {
+            if (machine().files().exists(p) && !leadsStraightToAFile(p)) {
+                Log("  Unable to remove " + quoted(p) + ".  The path no longer leads to the file that was found.");
+                continue;
+            }
             if (IsFileLocked(p)) {
                 Log("  Unable to remove " + quoted(p) + ".  This file is currently in use.");
                 if (!ScheduledRun && ManualLogging)

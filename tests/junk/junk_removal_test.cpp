@@ -114,6 +114,26 @@ TEST_F(JunkRemovalTest, FilesThatCannotGoAreReportedNotCountedAndUnlisted) {
     EXPECT_FALSE(f.tb.visible());
 }
 
+TEST_F(JunkRemovalTest, AFolderSwappedForALinkSinceTheScanIsNeverFollowed) {
+    m.fs().addFile("D:\\sub\\e.tmp", "e");
+    m.fs().addFile("D:\\precious\\e.tmp", "keep me");
+    addFolder(f.lvFolderExclude, "D:\\precious\\");
+    f.cmdGo.click();
+    ASSERT_EQ(f.lv.rowCount(), 5);
+    m.fs().deleteFile("D:\\sub\\e.tmp");
+    m.fs().removeFolder("D:\\sub");
+    m.fs().addFolderLink("D:\\sub", "D:\\precious");
+    f.cbConfirm.setChecked(false);
+    f.D1Click();
+    EXPECT_EQ(m.fs().contents("D:\\precious\\e.tmp"), "keep me");
+    EXPECT_EQ(f.RemovedFiles, 4);
+    EXPECT_EQ(f.lv.rowCount(), 0);
+    const auto log = logLines(kManualLog);
+    EXPECT_NE(std::find(log.begin(), log.end(),
+                        "  Unable to remove \"d:\\sub\\e.tmp\".  The path no longer leads to the file that was found."),
+              log.end());
+}
+
 TEST_F(JunkRemovalTest, ClosingWritesTheBlockAddsTheCountersAndSavesEvenWhenNothingWentAway) {
     f.close();
     const auto log = logLines(kManualLog);
