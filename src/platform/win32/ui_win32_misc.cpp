@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "platform/ui/animation.h"
-#include "platform/ui/folderedit.h"
 #include "platform/ui/pickers.h"
 #include "platform/ui/progress.h"
 #include "platform/ui/textview.h"
@@ -463,84 +462,7 @@ private:
     ui::SearchAnimation& animation_;
 };
 
-// --- folder edit ------------------------------------------------------------------
-
-// The edit window itself; the browse button is its child, so the text keeps
-// clear of it through the edit's right margin.
-class FolderEditPeer : public Win32Peer, public ui::EditSelectionPeer {
-public:
-    FolderEditPeer(ui::FolderEdit& edit, HWND hwnd) : Win32Peer(edit, hwnd), edit_(edit) {
-        edit_.layout();
-        applyMargin();
-        applyStyle();
-        pushText();
-    }
-
-    void changed(ui::Prop what) override {
-        switch (what) {
-        case ui::Prop::Caption: break;  // an edit shows its text, not a caption
-        case ui::Prop::Content: pushText(); break;
-        case ui::Prop::Style: applyStyle(); break;
-        case ui::Prop::Bounds:
-            Win32Peer::changed(what);
-            edit_.layout();
-            applyMargin();
-            break;
-        case ui::Prop::Font:
-            Win32Peer::changed(what);
-            applyMargin();  // a new font resets the margins
-            break;
-        case ui::Prop::Enabled:
-            Win32Peer::changed(what);
-            afterChildren();
-            break;
-        default: Win32Peer::changed(what);
-        }
-    }
-
-    HWND childParent() override { return hwnd(); }
-    void afterChildren() override {
-        // A disabled edit's button looks disabled too.
-        if (HWND button = buttonWindow()) EnableWindow(button, edit_.enabled());
-    }
-
-    void onCommand(WORD code) override {
-        if (code != EN_CHANGE || pushing_) return;
-        edit_.userChange(narrow(windowText()));
-    }
-
-    void selectAllText() override { SendMessageW(hwnd(), EM_SETSEL, 0, -1); }
-
-private:
-    std::wstring windowText() {
-        const int length = GetWindowTextLengthW(hwnd());
-        std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-        text.resize(static_cast<size_t>(GetWindowTextW(hwnd(), text.data(), length + 1)));
-        return text;
-    }
-    HWND buttonWindow() {
-        auto* peer = dynamic_cast<Win32Peer*>(edit_.browseButton().peer());
-        return peer ? peer->hwnd() : nullptr;
-    }
-    void applyMargin() {
-        const int margin = edit_.browseButton().width() + 2;
-        SendMessageW(hwnd(), EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, margin));
-    }
-    void applyStyle() {
-        SendMessageW(hwnd(), EM_SETREADONLY, edit_.readOnly(), 0);
-        SendMessageW(hwnd(), EM_LIMITTEXT, static_cast<WPARAM>(edit_.maxLength()), 0);
-    }
-    void pushText() {
-        const std::wstring text = widen(edit_.text());
-        if (windowText() == text) return;
-        pushing_ = true;
-        SetWindowTextW(hwnd(), text.c_str());
-        pushing_ = false;
-    }
-
-    ui::FolderEdit& edit_;
-    bool pushing_ = false;
-};
+// --- folder edit (its edit window is a standard edit peer) ---------------------------
 
 class BrowseButtonPeer : public Win32Peer {
 public:
@@ -575,10 +497,6 @@ void installMiscPeers() {
     registerPeerFactory("searchanimation", [](ui::Control& c, HWND parent) -> std::unique_ptr<Win32Peer> {
         HWND h = createChildWindow(drawnControlClass(), 0, 0, c, parent);
         return h ? std::make_unique<AnimationPeer>(static_cast<ui::SearchAnimation&>(c), h) : nullptr;
-    });
-    registerPeerFactory("folderedit", [](ui::Control& c, HWND parent) -> std::unique_ptr<Win32Peer> {
-        HWND h = createChildWindow(L"EDIT", ES_AUTOHSCROLL | WS_CLIPCHILDREN, WS_EX_CLIENTEDGE, c, parent);
-        return h ? std::make_unique<FolderEditPeer>(static_cast<ui::FolderEdit&>(c), h) : nullptr;
     });
     registerPeerFactory("folderbrowsebutton", [](ui::Control& c, HWND parent) -> std::unique_ptr<Win32Peer> {
         HWND h = createChildWindow(L"BUTTON", BS_PUSHBUTTON, 0, c, parent);

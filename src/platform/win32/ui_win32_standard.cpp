@@ -15,6 +15,7 @@
 
 #include "platform/ui/buttons.h"
 #include "platform/ui/edits.h"
+#include "platform/ui/folderedit.h"
 #include "platform/win32/text.h"
 #include "platform/win32/ui_win32_peer.h"
 
@@ -318,6 +319,41 @@ protected:
     bool pushing_ = false;
 };
 
+// A folder edit: the browse button is a child of the edit window, at its right
+// end, and the text keeps clear of it through the edit's right margin.
+class FolderEditPeer : public EditPeer {
+public:
+    FolderEditPeer(ui::FolderEdit& edit, HWND hwnd) : EditPeer(edit, hwnd), folder_(edit) {
+        folder_.layout();
+        applyMargin();
+    }
+
+    void changed(ui::Prop what) override {
+        EditPeer::changed(what);
+        if (what == ui::Prop::Bounds) folder_.layout();
+        if (what == ui::Prop::Bounds || what == ui::Prop::Font) applyMargin();  // a new font resets the margins
+        if (what == ui::Prop::Enabled) afterChildren();
+    }
+
+    HWND childParent() override { return hwnd(); }
+    void afterChildren() override {
+        // A disabled edit's button looks disabled too.
+        if (HWND button = buttonWindow()) EnableWindow(button, folder_.enabled());
+    }
+
+private:
+    HWND buttonWindow() {
+        auto* button = dynamic_cast<Win32Peer*>(folder_.browseButton().peer());
+        return button ? button->hwnd() : nullptr;
+    }
+    void applyMargin() {
+        const int margin = folder_.browseButton().width() + 2;
+        SendMessageW(hwnd(), EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, margin));
+    }
+
+    ui::FolderEdit& folder_;
+};
+
 // An edit with its arrows: the up-down is a child of the edit, at its right
 // end, and the edit's text stops short of it.
 class SpinEditPeer : public EditPeer {
@@ -567,6 +603,9 @@ void installStandardPeers() {
     const auto edit = [](ui::Edit& e) { return editStyle(e); };
     registerPeerFactory("edit", factory<EditPeer, ui::Edit>(L"EDIT", edit, WS_EX_CLIENTEDGE));
     registerPeerFactory("maskedit", factory<EditPeer, ui::Edit>(L"EDIT", edit, WS_EX_CLIENTEDGE));
+    registerPeerFactory("folderedit", factory<FolderEditPeer, ui::FolderEdit>(
+                                          L"EDIT", [](ui::FolderEdit&) -> DWORD { return ES_AUTOHSCROLL | WS_CLIPCHILDREN; },
+                                          WS_EX_CLIENTEDGE));
     registerPeerFactory("spinedit", factory<SpinEditPeer, ui::SpinEdit>(
                                         L"EDIT", [](ui::SpinEdit& e) -> DWORD { return editStyle(e) | WS_CLIPCHILDREN; },
                                         WS_EX_CLIENTEDGE));
