@@ -44,8 +44,15 @@ void TfrmJunk::cmdGoClick() {
     if (!ScheduledRun && ManualLogging) AppendToolLog(logfile::ManualJunk, "  Start Scan...");
     ScanStart();
 
-    // Once Stop is given, no further walk starts; the end below runs in every case.
+    // Once Stop is given, no further walk starts; the end runs in every case.
     auto stopped = [this] { return !ts.continueScan || !tsZero.continueScan; };
+    auto finish = [this] {
+        Log("  Scan End.");
+        ScanEnd(true);
+        // The window was asked to close while the scan ran: it closes now that the
+        // scan has unwound, so nothing is freed under it.
+        if (closeAfterScan_) ui::uiBackend().post([this] { close(); });
+    };
     try {
         if (cbTemp.checked() && !stopped()) {
             ts.setFileMaskCommaText("*.*");
@@ -89,17 +96,11 @@ void TfrmJunk::cmdGoClick() {
             }
         }
     } catch (...) {
-        // An error ends the scan; the end below still runs, then the error is shown.
-        Log("  Scan End.");
-        ScanEnd(true);
-        if (closeAfterScan_) ui::uiBackend().post([this] { close(); });
+        // An error ends the scan; the end still runs, then the error is shown.
+        finish();
         throw;
     }
-    Log("  Scan End.");
-    ScanEnd(true);
-    // The window was asked to close while the scan ran: it closes now that the
-    // scan has unwound, so nothing is freed under it.
-    if (closeAfterScan_) ui::uiBackend().post([this] { close(); });
+    finish();
 }
 
 void TfrmJunk::runWalk(TTreeScanner& scanner, const std::string& folder) {
