@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/ui/animation.h"
+#include "platform/ui/folderedit.h"
 #include "platform/ui/pickers.h"
 #include "platform/ui/progress.h"
 #include "platform/ui/textview.h"
@@ -464,11 +465,28 @@ private:
 
 // --- folder edit (its edit window is a standard edit peer) ---------------------------
 
+// The browse button lies over the right end of its folder edit, inside the
+// edit's border, as a sibling of the edit's window: a visual-styles edit (the
+// program's manifest asks for them) leaves a child window of its own unpainted
+// under Wine. Its bounds are the model's, relative to the edit.
 class BrowseButtonPeer : public Win32Peer {
 public:
-    using Win32Peer::Win32Peer;
+    BrowseButtonPeer(ui::Control& c, HWND hwnd) : Win32Peer(c, hwnd) { place(); }
+
+    void changed(ui::Prop what) override {
+        if (what == ui::Prop::Bounds) place();
+        else Win32Peer::changed(what);
+    }
     void onCommand(WORD code) override {
         if (code == BN_CLICKED) control().click();
+    }
+
+private:
+    void place() {
+        const ui::Control& edit = *control().parent();
+        const int border = ui::FolderEdit::kBorder;
+        SetWindowPos(hwnd(), HWND_TOP, edit.left() + border + control().left(), edit.top() + border + control().top(),
+                     control().width(), control().height(), SWP_NOACTIVATE);
     }
 };
 

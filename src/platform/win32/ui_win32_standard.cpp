@@ -319,8 +319,9 @@ protected:
     bool pushing_ = false;
 };
 
-// A folder edit: the browse button is a child of the edit window, at its right
-// end, and the text keeps clear of it through the edit's right margin.
+// A folder edit: the browse button's window lies over the right end of the edit
+// (a sibling in the edit's parent, placed by its own peer), and the text keeps
+// clear of it through the edit's right margin.
 class FolderEditPeer : public EditPeer {
 public:
     FolderEditPeer(ui::FolderEdit& edit, HWND hwnd) : EditPeer(edit, hwnd), folder_(edit) {
@@ -330,22 +331,25 @@ public:
 
     void changed(ui::Prop what) override {
         EditPeer::changed(what);
-        if (what == ui::Prop::Bounds) folder_.layout();
+        if (what == ui::Prop::Bounds) {
+            folder_.layout();
+            // The button follows the edit even when its own bounds stay the same.
+            if (ui::Peer* button = folder_.browseButton().peer()) button->changed(ui::Prop::Bounds);
+        }
         if (what == ui::Prop::Bounds || what == ui::Prop::Font) applyMargin();  // a new font resets the margins
-        if (what == ui::Prop::Enabled) afterChildren();
+        if (what == ui::Prop::Enabled || what == ui::Prop::Visible) afterChildren();
     }
 
-    HWND childParent() override { return hwnd(); }
+    HWND childParent() override { return GetParent(hwnd()); }
     void afterChildren() override {
-        // A disabled edit's button looks disabled too.
-        if (HWND button = buttonWindow()) EnableWindow(button, folder_.enabled());
+        // The button shows and works only with its edit.
+        auto* button = dynamic_cast<Win32Peer*>(folder_.browseButton().peer());
+        if (!button) return;
+        EnableWindow(button->hwnd(), folder_.enabled());
+        ShowWindow(button->hwnd(), folder_.visible() && folder_.browseButton().visible() ? SW_SHOWNA : SW_HIDE);
     }
 
 private:
-    HWND buttonWindow() {
-        auto* button = dynamic_cast<Win32Peer*>(folder_.browseButton().peer());
-        return button ? button->hwnd() : nullptr;
-    }
     void applyMargin() {
         const int margin = folder_.browseButton().width() + 2;
         SendMessageW(hwnd(), EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, margin));
@@ -604,7 +608,7 @@ void installStandardPeers() {
     registerPeerFactory("edit", factory<EditPeer, ui::Edit>(L"EDIT", edit, WS_EX_CLIENTEDGE));
     registerPeerFactory("maskedit", factory<EditPeer, ui::Edit>(L"EDIT", edit, WS_EX_CLIENTEDGE));
     registerPeerFactory("folderedit", factory<FolderEditPeer, ui::FolderEdit>(
-                                          L"EDIT", [](ui::FolderEdit&) -> DWORD { return ES_AUTOHSCROLL | WS_CLIPCHILDREN; },
+                                          L"EDIT", [](ui::FolderEdit&) -> DWORD { return ES_AUTOHSCROLL; },
                                           WS_EX_CLIENTEDGE));
     registerPeerFactory("spinedit", factory<SpinEditPeer, ui::SpinEdit>(
                                         L"EDIT", [](ui::SpinEdit& e) -> DWORD { return editStyle(e) | WS_CLIPCHILDREN; },

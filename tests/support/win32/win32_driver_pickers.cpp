@@ -104,7 +104,7 @@ SystemTime win32ShownPickerValue(ui::Control& picker) {
 
 std::string win32ShownFolderEdit(ui::FolderEdit& edit) {
     HWND h = Win32Driver::handle(edit);
-    HWND button = GetWindow(h, GW_CHILD);
+    HWND button = edit.browseButton().peer() ? Win32Driver::handle(edit.browseButton()) : nullptr;
     if (!button) return win32::narrow(windowText(h)) + " (no button)";
     // The button fills the right end of the edit's inside.
     RECT client, b;
